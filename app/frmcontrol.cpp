@@ -1,0 +1,63 @@
+#include "frmcontrol.h"
+
+#include "app/pictures.h"
+#include "graph/frmgraph.h"
+#include "graph/graph_routines.h"
+#include "platform/system_colors.h"
+
+#include <QAction>
+#include <QPushButton>
+
+using namespace platform;
+
+namespace {
+
+FormDesign Design()
+{
+    return {
+        .caption = QStringLiteral("BCV"),
+        .minButton = true,
+        .clientWidth = 2055,
+        .clientHeight = 2310,
+        .placement = Placement::Manual,
+        .clientLeft = 225,
+        .clientTop = 2490,
+        .icon = ProgramIcon,
+        .menu = {{"mnuOpt", QStringLiteral("&Option")}, {"mnuExt", QStringLiteral("E&xit")}},
+        .controls =
+            {
+                // name          kind                       left  top   width height tab         caption
+                {"Image1", ControlKind::Image, 120, 120, 480, 480, NoTabIndex, {}, {.picture = ProgramIcon}},
+                {"Label1", ControlKind::Label, 840, 120, 1095, 495, 3,
+                 QStringLiteral("   Brisvane       Curvista"), {.backColor = vbTitleBarText, .wordWrap = true}},
+                {"cmdLinear", ControlKind::CommandButton, 120, 720, 1815, 375, 0, QStringLiteral("กราฟเส้นตรง")},
+                {"cmdParabola", ControlKind::CommandButton, 120, 1200, 1815, 375, 2, QStringLiteral("กราฟพาราโบลา")},
+                {"Command2", ControlKind::PictureButton, 120, 1680, 1815, 495, 1, {}, {.picture = EraserPicture}},
+            },
+    };
+}
+
+} // namespace
+
+frmControl::frmControl() : Form(Design())
+{
+    control<QPushButton>("Command2")->setAccessibleName(QStringLiteral("ลบทั้งหมด"));
+    handle(control<QPushButton>("Command2"), &QPushButton::clicked, &frmControl::Command2_Click);
+    handle(menuItem("mnuExt"), &QAction::triggered, &frmControl::mnuExt_Click);
+}
+
+void frmControl::Form_Load() { graph_mdl::DrawGrid(); }
+
+void frmControl::Form_Resize() { Instance<frmGraph>().setWindowStateValue(windowStateValue()); }
+
+void frmControl::Form_Unload() { End(); }
+
+void frmControl::Command2_Click()
+{
+    Unload<frmGraph>();
+    Instance<frmGraph>().Show();
+    graph_mdl::DrawGrid();
+    SetFocus();
+}
+
+void frmControl::mnuExt_Click() { End(); }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/form.h"
+
+// The control panel: opens the other windows, clears the graph and ends the
+// program. Its window state is mirrored by the graph window.
+class frmControl : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    frmControl();
+
+protected:
+    void Form_Load() override;
+    void Form_Resize() override;
+    void Form_Unload() override;
+
+private:
+    void Command2_Click();
+    void mnuExt_Click();
+};

@@ -1,0 +1,57 @@
+#include "frmmain.h"
+
+#include "app/frmcontrol.h"
+#include "app/pictures.h"
+#include "graph/frmgraph.h"
+#include "platform/system_colors.h"
+
+#include <QTimer>
+
+using namespace platform;
+
+namespace {
+
+constexpr int SplashMilliseconds = 1000;
+
+FormDesign Design()
+{
+    const ControlLook underBanner{.backColor = vbTitleBarText};
+    return {
+        .titleBar = false,
+        .closeBox = false,
+        .clientWidth = 6945,
+        .clientHeight = 2700,
+        .placement = Placement::CenterScreen,
+        .showInTaskbar = true,
+        .backColor = vbTitleBarText,
+        .icon = ProgramIcon,
+        .controls =
+            {
+                // name     kind               left   top   width height tab          caption
+                {"Image1", ControlKind::Image, 0, 0, 6960, 2250, NoTabIndex, {}, {.picture = SplashBanner}},
+                {"Label1", ControlKind::Label, 5640, 2280, 1215, 255, 0, QStringLiteral("Version 1.00"), underBanner},
+                {"Label2", ControlKind::Label, 120, 2280, 4935, 255, 1, QStringLiteral("Developer : Orvandel"),
+                 underBanner},
+            },
+    };
+}
+
+} // namespace
+
+frmMain::frmMain() : Form(Design()), m_timer1(new QTimer(this))
+{
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(SplashMilliseconds);
+    handle(m_timer1, &QTimer::timeout, &frmMain::Timer1_Timer);
+    m_timer1->start();
+}
+
+void frmMain::Timer1_Timer()
+{
+    TickCount = AddInteger(TickCount, 1);
+    if (TickCount != 1)
+        return;
+    Instance<frmControl>().Show();
+    Instance<frmGraph>().Show();
+    Unload(*this);
+}

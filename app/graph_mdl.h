@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/settings.h"
+#include "graph/graph_routines.h"
+
+namespace graph_mdl {
+
+// The program's start: default colours, then the splash window.
+void Main();
+
+} // namespace graph_mdl

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+
+// The program's pictures, drawn here rather than stored as bitmaps.
+
+// 32 x 32 in the 16 standard colours: graph paper with the initials "CV".
+QImage ProgramIcon();
+
+// 464 x 150: the splash banner, graph paper with the maker's and program's names.
+QImage SplashBanner();
+
+// 100 x 23 on a transparent background: an eraser and the words "ลบทั้งหมด".
+QImage EraserPicture();

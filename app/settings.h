@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/values.h"
+
+// The settings the windows share for the whole run, in their declared order.
+// Zero until Main runs; never saved.
+namespace graph_mdl {
+
+using platform::Colour;
+using platform::Single;
+
+inline Single LinearSlope = 0;
+inline Single LinearIntercept = 0;
+inline Colour AxisColor = 0;
+inline Colour GridColor = 0;
+inline Colour PlotColor = 0;
+inline Colour BackgroundColor = 0;
+
+} // namespace graph_mdl

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "mapping.h"
+#include "surface.h"
+
+#include <functional>
+
+namespace graph {
+
+// Where drawing goes: the graph window's surface. Asking for it may load the
+// window, so it is asked only once something is to be drawn.
+using SurfaceSource = std::function<GraphSurface &()>;
+
+// The surface of one drawing call, fetched at its first pixel.
+class Canvas
+{
+public:
+    explicit Canvas(const SurfaceSource &source) : m_source(source) {}
+
+    void pset(Single X, Single Y) { pen().pset(X, Y); }
+    void line(Single X1, Single Y1, Single X2, Single Y2) { pen().line(X1, Y1, X2, Y2); }
+
+private:
+    const PixelPen &pen()
+    {
+        if (!m_attached) [[unlikely]] {
+            m_pen = m_source().pen();
+            m_attached = true;
+        }
+        return m_pen;
+    }
+
+    const SurfaceSource &m_source;
+    PixelPen m_pen;
+    bool m_attached = false;
+};
+
+// Maps the world point to the canvas, leaving the canvas coordinates in the
+// caller's variables, and sets that point.
+inline void PlotPoint(Single &x, Single &y, Canvas &canvas)
+{
+    WorldToCanvas(x, y);
+    canvas.pset(x, y);
+}
+
+void PlotPoint(Single &x, Single &y, const SurfaceSource &source);
+
+// Maps both ends (each stored before the next is formed) and draws one line;
+// nothing is drawn unless all four coordinates map.
+void PlotSegment(Single &x1, Single &y1, Single &x2, Single &y2, const SurfaceSource &source);
+
+struct GridColours
+{
+    Colour background;
+    Colour grid;
+    Colour axis;
+    Colour plot;
+};
+
+// Background, the 71 + 71 grid lines at canvas 0, 100, ... 7000, the two axes
+// over them, and the plot colour left selected for the curves to come.
+void DrawGrid(GraphSurface &surface, const GridColours &colours);
+
+} // namespace graph

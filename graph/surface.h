@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/values.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+
+#include <cmath>
+#include <cstdint>
+
+namespace graph {
+
+using platform::Colour;
+using platform::Single;
+
+constexpr double TwipsPerPixel = 15.0;
+
+// Writes pixels straight into a surface's image: one pointer fetched per
+// drawing call, not per point. Valid while its surface is not resized,
+// refilled or destroyed.
+class PixelPen
+{
+public:
+    PixelPen() = default;
+    PixelPen(QRgb *pixels, qsizetype stride, int width, int height, double devicePixelRatio, QRgb colour)
+        : m_pixels(pixels), m_stride(stride), m_width(width), m_height(height), m_dpr(devicePixelRatio),
+          m_colour(colour)
+    {
+    }
+
+    // The device pixel holding a canvas coordinate; the one rule for points
+    // and lines alike.
+    [[nodiscard]] double devicePosition(Single canvas) const
+    {
+        return static_cast<double>(canvas) * m_dpr / TwipsPerPixel;
+    }
+
+    void pset(Single X, Single Y) const
+    {
+        const double px = std::floor(devicePosition(X));
+        const double py = std::floor(devicePosition(Y));
+        if (px >= 0.0 && py >= 0.0 && px < m_width && py < m_height)
+            m_pixels[static_cast<qsizetype>(py) * m_stride + static_cast<qsizetype>(px)] = m_colour;
+    }
+
+    void line(Single X1, Single Y1, Single X2, Single Y2) const;
+
+private:
+    void setPixel(int x, int y) const;
+
+    QRgb *m_pixels = nullptr;
+    qsizetype m_stride = 0; // in pixels
+    int m_width = 0;
+    int m_height = 0;
+    double m_dpr = 1.0;
+    QRgb m_colour = 0;
+};
+
+// The graph's persistent drawing: the client area as an image at the screen's
+// device pixel ratio, so that one pixel wide lines stay crisp.
+class GraphSurface
+{
+public:
+    GraphSurface(QSize logicalSize, double devicePixelRatio, QRgb backColour);
+
+    void setBackColor(Colour colour); // erases everything drawn
+    void setForeColor(Colour colour);
+    [[nodiscard]] Colour foreColor() const { return m_foreColor; }
+
+    void pset(Single X, Single Y) { pen().pset(X, Y); }
+    void line(Single X1, Single Y1, Single X2, Single Y2) { pen().line(X1, Y1, X2, Y2); }
+    [[nodiscard]] PixelPen pen();
+
+    [[nodiscard]] const QImage &image() const { return m_image; }
+    [[nodiscard]] double devicePixelRatio() const { return m_image.devicePixelRatio(); }
+    // The device pixel a canvas point lands on.
+    [[nodiscard]] QPoint devicePixel(Single X, Single Y) const;
+
+private:
+    QImage m_image;
+    Colour m_foreColor = 0;
+};
+
+} // namespace graph

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "form_design.h"
+#include "runtime_error.h"
+
+#include <QWidget>
+
+#include <typeindex>
+#include <typeinfo>
+
+class QAction;
+
+namespace platform {
+
+enum class WindowState : int { Normal = 0, Minimized = 1, Maximized = 2 };
+
+constexpr int vbModal = 1;
+
+// A window built from its design, with the life cycle of the forms runtime:
+// loaded on first reference, hidden until Show, destroyed by Unload.
+class Form : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form(const FormDesign &design);
+
+    // Modeless: shows and returns. vbModal: returns once the form is unloaded.
+    void Show(int modal = 0);
+    void SetFocus();
+    [[nodiscard]] WindowState windowStateValue() const;
+    void setWindowStateValue(WindowState state);
+
+    // The area the design's twips refer to (below the menu bar, if any).
+    [[nodiscard]] QWidget *client() const { return m_client; }
+    template <class W> W *control(const char *name) const
+    {
+        return m_client->findChild<W *>(QString::fromLatin1(name));
+    }
+    [[nodiscard]] QAction *menuItem(const char *name) const;
+
+signals:
+    void unloaded();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    virtual void Form_Resize() {}
+
+    // Connects a signal to an event handler run under RunHandler.
+    template <class Sender, class Signal, class F> void handle(Sender *sender, Signal signal, void (F::*handler)())
+    {
+        connect(sender, signal, this, [this, handler] { runEvent([this, handler] { (static_cast<F *>(this)->*handler)(); }); });
+    }
+
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    template <class Handler> void runEvent(Handler &&handler);
+    void place(const FormDesign &design, int menuHeight);
+
+    QWidget *m_client = nullptr;
+    bool m_closeBox = true;
+
+    friend void LoadForm(Form &form);
+    friend void Unload(Form &form);
+};
+
+bool HasEnded();
+
+template <class Handler> void Form::runEvent(Handler &&handler)
+{
+    if (!HasEnded())
+        RunHandler(std::forward<Handler>(handler));
+}
+
+namespace detail {
+Form *FindForm(std::type_index type);
+void AddForm(std::type_index type, Form *form);
+} // namespace detail
+
+void LoadForm(Form &form);
+
+// The window's single instance; the first reference loads it (Form_Load runs).
+template <class F> F &Instance()
+{
+    if (Form *form = detail::FindForm(typeid(F)))
+        return static_cast<F &>(*form);
+    auto *form = new F();
+    detail::AddForm(typeid(F), form);
+    LoadForm(*form);
+    return *form;
+}
+
+// The instance if loaded, without loading it.
+template <class F> F *LoadedInstance() { return static_cast<F *>(detail::FindForm(typeid(F))); }
+
+// Runs Form_Unload and destroys the window with everything drawn on it; the
+// next reference loads a fresh copy.
+void Unload(Form &form);
+
+template <class F> void Unload()
+{
+    if (F *form = LoadedInstance<F>())
+        Unload(*form);
+}
+
+// Ends the program at once: every window goes, and no further handler runs.
+void End();
+
+// Destroys every window without running handlers and forgets End; the state
+// of a fresh process, for the end of main and for tests.
+void ResetForms();
+
+} // namespace platform

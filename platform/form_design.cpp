@@ -1,0 +1,112 @@
+#include "form_design.h"
+
+#include "system_colors.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace platform {
+
+QRect TwipsToPixels(int left, int top, int width, int height)
+{
+    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
+}
+
+namespace {
+
+void ApplyColours(QWidget &widget, const ControlLook &look, QPalette::ColorRole background,
+                  QPalette::ColorRole foreground)
+{
+    QPalette palette = widget.palette();
+    if (look.backColor) {
+        palette.setColor(background, ToQColor(*look.backColor));
+        widget.setAutoFillBackground(true);
+    }
+    if (look.foreColor)
+        palette.setColor(foreground, ToQColor(*look.foreColor));
+    widget.setPalette(palette);
+}
+
+QWidget *CreateLabel(QWidget &parent, const ControlDesign &design)
+{
+    auto *label = new QLabel(design.caption, &parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(design.look.wordWrap);
+    ApplyColours(*label, design.look, QPalette::Window, QPalette::WindowText);
+    return label;
+}
+
+QWidget *CreateTextBox(QWidget &parent, const ControlDesign &design)
+{
+    auto *box = new QLineEdit(design.caption, &parent);
+    ApplyColours(*box, design.look, QPalette::Base, QPalette::Text);
+    return box;
+}
+
+QWidget *CreateButton(QWidget &parent, const ControlDesign &design)
+{
+    auto *button = new QPushButton(design.caption, &parent);
+    button->setDefault(design.look.isDefault);
+    button->setAutoDefault(false);
+    if (design.look.picture) {
+        const QPixmap picture = QPixmap::fromImage(design.look.picture());
+        button->setIcon(picture);
+        button->setIconSize(picture.deviceIndependentSize().toSize());
+    }
+    ApplyColours(*button, design.look, QPalette::Button, QPalette::ButtonText);
+    return button;
+}
+
+QWidget *CreateImage(QWidget &parent, const ControlDesign &design)
+{
+    auto *image = new QLabel(&parent);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (design.look.picture)
+        image->setPixmap(QPixmap::fromImage(design.look.picture()));
+    return image;
+}
+
+QWidget *CreateControl(QWidget &parent, const ControlDesign &design)
+{
+    switch (design.kind) {
+    case ControlKind::Label:
+        return CreateLabel(parent, design);
+    case ControlKind::TextBox:
+        return CreateTextBox(parent, design);
+    case ControlKind::CommandButton:
+    case ControlKind::PictureButton:
+        return CreateButton(parent, design);
+    case ControlKind::Image:
+        return CreateImage(parent, design);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void BuildControls(QWidget &client, const std::vector<ControlDesign> &controls)
+{
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (const ControlDesign &design : controls) {
+        QWidget *widget = CreateControl(client, design);
+        widget->setObjectName(QString::fromLatin1(design.name));
+        widget->setAccessibleName(design.caption);
+        if (design.look.font)
+            widget->setFont(DesignFont(*design.look.font));
+        widget->setGeometry(TwipsToPixels(design.left, design.top, design.width, design.height));
+        if (design.tabIndex != NoTabIndex && widget->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(design.tabIndex, widget);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+} // namespace platform

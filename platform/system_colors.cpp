@@ -1,0 +1,48 @@
+#include "system_colors.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+namespace platform {
+
+namespace {
+
+QColor PaletteColour(Colour colour)
+{
+    const QPalette palette = QGuiApplication::palette();
+    switch (colour) {
+    case vbScrollBars:
+    case vbMenuBar:
+        return palette.color(QPalette::Window);
+    case vbWindowBackground:
+        return palette.color(QPalette::Base);
+    case vbWindowText:
+        return palette.color(QPalette::Text);
+    // The designs were made on the classic palette, where title-bar text is white.
+    case vbTitleBarText:
+        return Qt::white;
+    case vbApplicationWorkspace:
+        return palette.color(QPalette::Dark);
+    case vbHighlight:
+        return palette.color(QPalette::Highlight);
+    case vbHighlightText:
+        return palette.color(QPalette::HighlightedText);
+    case vbButtonFace:
+        return palette.color(QPalette::Button);
+    case vbButtonText:
+        return palette.color(QPalette::ButtonText);
+    default:
+        return palette.color(QPalette::Window);
+    }
+}
+
+} // namespace
+
+QColor ToQColor(Colour colour)
+{
+    if (IsSystemColour(colour))
+        return PaletteColour(colour);
+    return QColor::fromRgb(ToQRgb(colour));
+}
+
+} // namespace platform

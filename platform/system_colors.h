@@ -1,0 +1,29 @@
+#pragma once
+
+#include "values.h"
+
+#include <QColor>
+
+namespace platform {
+
+// The windowing system's colour numbers, written 0x800000nn in a design.
+enum SystemColour : Colour {
+    vbScrollBars = 0x80000000U,
+    vbMenuBar = 0x80000004U,
+    vbWindowBackground = 0x80000005U,
+    vbWindowText = 0x80000008U,
+    vbTitleBarText = 0x80000009U,
+    vbApplicationWorkspace = 0x8000000CU,
+    vbHighlight = 0x8000000DU,
+    vbHighlightText = 0x8000000EU,
+    vbButtonFace = 0x8000000FU,
+    vbButtonText = 0x80000012U,
+};
+
+constexpr bool IsSystemColour(Colour colour) { return (colour & 0xFF000000U) == 0x80000000U; }
+
+// A design colour as the screen shows it: system colours from the platform
+// palette, everything else as its RGB value.
+QColor ToQColor(Colour colour);
+
+} // namespace platform

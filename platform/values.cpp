@@ -1,0 +1,143 @@
+#include "values.h"
+
+#include "runtime_error.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace platform {
+
+Integer AddInteger(Integer a, Integer b)
+{
+    const int sum = a + b;
+    if (sum < std::numeric_limits<Integer>::min() || sum > std::numeric_limits<Integer>::max())
+        throw RuntimeError(ErrorCode::Overflow);
+    return static_cast<Integer>(sum);
+}
+
+namespace {
+
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The longest prefix of the blank-free text that reads as a number:
+// [+-] digits [. digits] [(e|E) [+-] digits], at least one mantissa digit.
+struct NumberPrefix
+{
+    std::string text;
+    // Power of ten of the leading significant digit; decides between
+    // overflow and underflow when the value leaves the Double range.
+    long long leadingExponent = 0;
+    bool allZero = true;
+};
+
+NumberPrefix ScanNumber(QStringView input)
+{
+    std::string chars;
+    for (QChar c : input) {
+        if (IsBlank(c))
+            continue;
+        if (c.unicode() > 0x7F)
+            break;
+        chars.push_back(static_cast<char>(c.unicode()));
+    }
+
+    NumberPrefix number;
+    std::size_t i = 0;
+    if (i < chars.size() && (chars[i] == '+' || chars[i] == '-'))
+        ++i;
+    long long integerDigits = 0;
+    long long leadingFractionZeros = 0;
+    bool seenDigit = false;
+    for (; i < chars.size() && IsDigit(chars[i]); ++i) {
+        seenDigit = true;
+        if (chars[i] != '0' || !number.allZero) {
+            number.allZero = false;
+            ++integerDigits;
+        }
+    }
+    if (i < chars.size() && chars[i] == '.') {
+        ++i;
+        for (; i < chars.size() && IsDigit(chars[i]); ++i) {
+            seenDigit = true;
+            if (number.allZero && chars[i] == '0')
+                ++leadingFractionZeros;
+            else
+                number.allZero = false;
+        }
+    }
+    if (!seenDigit)
+        return {};
+    std::size_t end = i;
+    long long exponent = 0;
+    if (i < chars.size() && (chars[i] == 'e' || chars[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool negative = false;
+        if (j < chars.size() && (chars[j] == '+' || chars[j] == '-'))
+            negative = chars[j++] == '-';
+        if (j < chars.size() && IsDigit(chars[j])) {
+            for (; j < chars.size() && IsDigit(chars[j]); ++j) {
+                if (exponent < 1'000'000'000)
+                    exponent = exponent * 10 + (chars[j] - '0');
+            }
+            if (negative)
+                exponent = -exponent;
+            end = j;
+        }
+    }
+    number.text = chars.substr(0, end);
+    number.leadingExponent = integerDigits > 0 ? integerDigits - 1 + exponent : exponent - leadingFractionZeros - 1;
+    return number;
+}
+
+} // namespace
+
+double Val(QStringView text)
+{
+    const NumberPrefix number = ScanNumber(text);
+    if (number.text.empty())
+        return 0.0;
+    const char *first = number.text.data();
+    const char *last = first + number.text.size();
+    // from_chars takes no leading '+'.
+    const bool negative = *first == '-';
+    if (*first == '+' || *first == '-')
+        ++first;
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        if (!number.allZero && number.leadingExponent >= 0)
+            throw RuntimeError(ErrorCode::Overflow);
+        value = 0.0;
+    }
+    return negative ? -value : value;
+}
+
+namespace {
+
+QString NumberToText(double value, int significantDigits)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
+    if (value == 0.0)
+        return QStringLiteral("0"); // never "-0"
+    QString text = QString::number(value, 'g', significantDigits);
+    text.replace(u'e', u'E');
+    return text;
+}
+
+} // namespace
+
+QString SingleToText(Single value) { return NumberToText(value, 7); }
+
+QString DoubleToText(double value) { return NumberToText(value, 15); }
+
+} // namespace platform
