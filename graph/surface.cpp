@@ -33,20 +33,33 @@ QPoint GraphSurface::devicePixel(Single X, Single Y) const
 
 namespace {
 
-// Liang-Barsky: narrows [t0, t1] to where p*t <= q holds; false when empty.
-bool ClipEdge(double p, double q, double &t0, double &t1)
+enum class Edge { None, Vertical, Horizontal };
+
+// One end of a clipped segment: the parameter along the segment, and the
+// edge it lies on with that edge's coordinate.
+struct ClipEnd
+{
+    double t;
+    Edge edge = Edge::None;
+    double edgeAt = 0.0;
+};
+
+// Liang-Barsky: narrows [start, end] to where p*t <= q holds; false when empty.
+bool ClipEdge(double p, double q, Edge edge, double edgeAt, ClipEnd &start, ClipEnd &end)
 {
     if (p == 0.0)
         return q >= 0.0;
     const double t = q / p;
     if (p < 0.0) {
-        if (t > t1)
+        if (t > end.t)
             return false;
-        t0 = std::max(t0, t);
+        if (t > start.t)
+            start = {t, edge, edgeAt};
     } else {
-        if (t < t0)
+        if (t < start.t)
             return false;
-        t1 = std::min(t1, t);
+        if (t < end.t)
+            end = {t, edge, edgeAt};
     }
     return true;
 }
@@ -68,16 +81,29 @@ void PixelPen::line(Single X1, Single Y1, Single X2, Single Y2) const
     const double y1 = devicePosition(Y1);
     const double dx = devicePosition(X2) - x1;
     const double dy = devicePosition(Y2) - y1;
-    double t0 = 0.0;
-    double t1 = 1.0;
-    if (!ClipEdge(-dx, x1, t0, t1) || !ClipEdge(dx, m_width - x1, t0, t1) || !ClipEdge(-dy, y1, t0, t1) ||
-        !ClipEdge(dy, m_height - y1, t0, t1))
+    const double width = m_width;
+    const double height = m_height;
+    ClipEnd start{0.0};
+    ClipEnd end{1.0};
+    if (!ClipEdge(-dx, x1, Edge::Vertical, 0.0, start, end) ||
+        !ClipEdge(dx, width - x1, Edge::Vertical, width, start, end) ||
+        !ClipEdge(-dy, y1, Edge::Horizontal, 0.0, start, end) ||
+        !ClipEdge(dy, height - y1, Edge::Horizontal, height, start, end))
         return;
-    const auto pixel = [](double v, int size) { return std::clamp(static_cast<int>(std::floor(v)), -1, size); };
-    int x = pixel(x1 + t0 * dx, m_width);
-    int y = pixel(y1 + t0 * dy, m_height);
-    const int xEnd = pixel(x1 + t1 * dx, m_width);
-    const int yEnd = pixel(y1 + t1 * dy, m_height);
+    // The coordinate along the edge a clipped end lies on is taken exactly:
+    // formed from ends near 1e37, it would carry an error of many pixels.
+    const auto clipped = [&](const ClipEnd &at) {
+        const double x = at.edge == Edge::Vertical ? at.edgeAt : x1 + at.t * dx;
+        const double y = at.edge == Edge::Horizontal ? at.edgeAt : y1 + at.t * dy;
+        return QPoint(static_cast<int>(std::floor(std::clamp(x, 0.0, width))),
+                      static_cast<int>(std::floor(std::clamp(y, 0.0, height))));
+    };
+    const QPoint from = clipped(start);
+    const QPoint to = clipped(end);
+    int x = from.x();
+    int y = from.y();
+    const int xEnd = to.x();
+    const int yEnd = to.y();
 
     // Bresenham over the clipped ends, both ends included.
     const int stepX = x < xEnd ? 1 : -1;
