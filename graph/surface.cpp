@@ -77,10 +77,12 @@ void PixelPen::line(Single X1, Single Y1, Single X2, Single Y2) const
     // Clipped in floating point first: canvas coordinates may lie far beyond
     // any integer range. Ends inside the surface keep their exact position,
     // so they light the same pixel as a point there.
-    const double x1 = devicePosition(X1);
-    const double y1 = devicePosition(Y1);
-    const double dx = devicePosition(X2) - x1;
-    const double dy = devicePosition(Y2) - y1;
+    const QPointF p1(devicePosition(X1), devicePosition(Y1));
+    const QPointF p2(devicePosition(X2), devicePosition(Y2));
+    const double x1 = p1.x();
+    const double y1 = p1.y();
+    const double dx = p2.x() - x1;
+    const double dy = p2.y() - y1;
     const double width = m_width;
     const double height = m_height;
     ClipEnd start{0.0};
@@ -92,38 +94,35 @@ void PixelPen::line(Single X1, Single Y1, Single X2, Single Y2) const
         return;
     // The coordinate along the edge a clipped end lies on is taken exactly:
     // formed from ends near 1e37, it would carry an error of many pixels.
-    const auto clipped = [&](const ClipEnd &at) {
-        const double x = at.edge == Edge::Vertical ? at.edgeAt : x1 + at.t * dx;
-        const double y = at.edge == Edge::Horizontal ? at.edgeAt : y1 + at.t * dy;
-        return QPoint(static_cast<int>(std::floor(std::clamp(x, 0.0, width))),
-                      static_cast<int>(std::floor(std::clamp(y, 0.0, height))));
+    const auto clipped = [&](const ClipEnd &at, QPointF unclipped) {
+        if (at.edge == Edge::None)
+            return unclipped;
+        return QPointF(at.edge == Edge::Vertical ? at.edgeAt : std::clamp(x1 + at.t * dx, 0.0, width),
+                       at.edge == Edge::Horizontal ? at.edgeAt : std::clamp(y1 + at.t * dy, 0.0, height));
     };
-    const QPoint from = clipped(start);
-    const QPoint to = clipped(end);
-    int x = from.x();
-    int y = from.y();
-    const int xEnd = to.x();
-    const int yEnd = to.y();
+    rasterise(clipped(start, p1), clipped(end, p2));
+}
 
-    // Bresenham over the clipped ends, both ends included.
-    const int stepX = x < xEnd ? 1 : -1;
-    const int stepY = y < yEnd ? 1 : -1;
-    const int spanX = std::abs(xEnd - x);
-    const int spanY = -std::abs(yEnd - y);
-    int error = spanX + spanY;
-    for (;;) {
-        setPixel(x, y);
-        if (x == xEnd && y == yEnd)
-            break;
-        const int doubled = 2 * error;
-        if (doubled >= spanY) {
-            error += spanY;
-            x += stepX;
-        }
-        if (doubled <= spanX) {
-            error += spanX;
-            y += stepY;
-        }
+void PixelPen::rasterise(QPointF from, QPointF to) const
+{
+    // Steps along the major axis one pixel at a time, sampling the exact line
+    // at pixel centres, and at the ends themselves in the end pixels.
+    const bool steep = std::abs(to.y() - from.y()) > std::abs(to.x() - from.x());
+    const auto major = [steep](QPointF p) { return steep ? p.y() : p.x(); };
+    const auto minor = [steep](QPointF p) { return steep ? p.x() : p.y(); };
+    if (major(from) > major(to))
+        std::swap(from, to);
+    const double span = major(to) - major(from);
+    const double slope = span > 0.0 ? (minor(to) - minor(from)) / span : 0.0;
+    const int first = static_cast<int>(std::floor(major(from)));
+    const int last = static_cast<int>(std::floor(major(to)));
+    for (int m = first; m <= last; ++m) {
+        const double at = m == first ? major(from) : m == last ? major(to) : m + 0.5;
+        const int n = static_cast<int>(std::floor(minor(from) + (at - major(from)) * slope));
+        if (steep)
+            setPixel(n, m);
+        else
+            setPixel(m, n);
     }
 }
 

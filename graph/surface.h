@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QSize>
 
 #include <cmath>
@@ -47,6 +48,7 @@ public:
     void line(Single X1, Single Y1, Single X2, Single Y2) const;
 
 private:
+    void rasterise(QPointF from, QPointF to) const; // both within the surface
     void setPixel(int x, int y) const;
 
     QRgb *m_pixels = nullptr;

@@ -98,6 +98,7 @@ private slots:
         QTest::newRow("diagonal") << 1.0 << 1000.5f << 2000.25f << 4321.0f << 3210.0f;
         QTest::newRow("steep") << 1.0 << 3494.99f << 100.0f << 3510.0f << 6900.0f;
         QTest::newRow("diagonal, dpr 2") << 2.0 << 1000.5f << 2000.25f << 4321.0f << 3210.0f;
+        QTest::newRow("end on a pixel boundary, far start") << 1.0 << 8500.0f << 100.0f << 3495.0f << 3000.0f;
         QTest::newRow("horizontal, dpr 1.25") << 1.25 << 10.0f << 3500.0f << 6000.0f << 3500.0f;
     }
     void lineEndsAndPointsShareOnePixelRule()

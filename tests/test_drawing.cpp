@@ -1,0 +1,201 @@
+#include "graph/drawing.h"
+#include "test_support.h"
+
+#include <cmath>
+#include <optional>
+
+using namespace graph;
+using platform::RGB;
+
+namespace {
+
+// A graph surface that is created, like the graph window, on first use.
+struct LazySurface
+{
+    std::optional<GraphSurface> surface;
+    int fetches = 0;
+    SurfaceSource source = [this]() -> GraphSurface & {
+        ++fetches;
+        if (!surface)
+            surface.emplace(QSize(465, 465), 1.0, qRgb(255, 255, 255));
+        return *surface;
+    };
+};
+
+const GridColours DefaultColours{.background = RGB(255, 255, 255),
+                                 .grid = RGB(220, 220, 220),
+                                 .axis = RGB(100, 100, 100),
+                                 .plot = RGB(0, 0, 0)};
+
+int CountPixels(const QImage &image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == colour ? 1 : 0;
+    return count;
+}
+
+bool IsGridPosition(int pixel)
+{
+    for (int canvas = 0; canvas <= 7000; canvas += 100)
+        if (static_cast<int>(std::floor(canvas / 15.0)) == pixel)
+            return true;
+    return false;
+}
+
+} // namespace
+
+class TestDrawing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void plotPointMapsAndSets_data()
+    {
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("y");
+        QTest::addColumn<float>("X");
+        QTest::addColumn<float>("Y");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("origin") << 0.0f << 0.0f << 3500.0f << 3500.0f << true;
+        QTest::newRow("top left corner") << -35.0f << 35.0f << 0.0f << 0.0f << true;
+        QTest::newRow("bottom right grid corner") << 35.0f << -35.0f << 7000.0f << 7000.0f << false;
+        QTest::newRow("first parabola point") << -50.0f << 2500.0f << -1500.0f << -246500.0f << false;
+        // Rounded to Single when stored: 3494.9999999254... becomes 3495, pixel 233.
+        QTest::newRow("rounding moves a pixel") << -0.05f << 0.05f << 3495.0f << 3495.0f << true;
+    }
+    void plotPointMapsAndSets()
+    {
+        QFETCH(float, x);
+        QFETCH(float, y);
+        QFETCH(float, X);
+        QFETCH(float, Y);
+        QFETCH(bool, visible);
+        LazySurface target;
+        PlotPoint(x, y, target.source);
+        QCOMPARE(x, X);
+        QCOMPARE(y, Y);
+        QCOMPARE(CountPixels(target.surface->image(), qRgb(0, 0, 0)), visible ? 1 : 0);
+        if (visible)
+            QCOMPARE(target.surface->image().pixel(target.surface->devicePixel(X, Y)), qRgb(0, 0, 0));
+    }
+
+    void worldOriginLandsWhereTheAxesCross()
+    {
+        LazySurface target;
+        target.source();
+        DrawGrid(*target.surface, {.background = RGB(255, 255, 255), .grid = RGB(255, 255, 255),
+                                   .axis = RGB(100, 100, 100), .plot = RGB(255, 0, 0)});
+        Single x = 0;
+        Single y = 0;
+        PlotPoint(x, y, target.source);
+        const QImage &image = target.surface->image();
+        QCOMPARE(image.pixel(233, 233), qRgb(255, 0, 0));
+        QCOMPARE(image.pixel(232, 233), qRgb(100, 100, 100));
+        QCOMPARE(image.pixel(233, 232), qRgb(100, 100, 100));
+    }
+
+    void plotSegmentMapsBothEnds()
+    {
+        LazySurface target;
+        Single x1 = 50;
+        Single y1 = 60;
+        Single x2 = -50;
+        Single y2 = -40;
+        PlotSegment(x1, y1, x2, y2, target.source);
+        QCOMPARE(x1, 8500.0f);
+        QCOMPARE(y1, -2500.0f);
+        QCOMPARE(x2, -1500.0f);
+        QCOMPARE(y2, 7500.0f);
+        // y = x + 10 enters at the left edge, crosses world (0, 10) and leaves at the top.
+        const QImage &image = target.surface->image();
+        for (const QPointF canvas : {QPointF(0, 6000), QPointF(3500, 2500), QPointF(6000, 0)})
+            QCOMPARE(image.pixel(target.surface->devicePixel(Single(canvas.x()), Single(canvas.y()))),
+                     qRgb(0, 0, 0));
+    }
+
+    void mappingOverflowLeavesEarlierCoordinatesMapped_data()
+    {
+        QTest::addColumn<int>("failing");
+        QTest::newRow("y1") << 1;
+        QTest::newRow("x2") << 2;
+        QTest::newRow("y2") << 3;
+    }
+    void mappingOverflowLeavesEarlierCoordinatesMapped()
+    {
+        QFETCH(int, failing);
+        Single world[4] = {1, 2, 3, 4};
+        world[failing] = 4e36f;
+        Single values[4] = {world[0], world[1], world[2], world[3]};
+        LazySurface target;
+        try {
+            PlotSegment(values[0], values[1], values[2], values[3], target.source);
+            QFAIL("no error raised");
+        } catch (const platform::RuntimeError &error) {
+            QCOMPARE(error.number(), 6);
+        }
+        const float mapped[4] = {3600, 3300, 3800, 3100};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(values[i], i < failing ? mapped[i] : world[i]);
+        QCOMPARE(target.fetches, 0);
+    }
+
+    void plotPointOverflowInYKeepsXMappedAndDrawsNothing()
+    {
+        LazySurface target;
+        Single x = 0;
+        Single y = 4e36f;
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, PlotPoint(x, y, target.source));
+        QCOMPARE(x, 3500.0f);
+        QCOMPARE(y, 4e36f);
+        QCOMPARE(target.fetches, 0);
+    }
+
+    void drawGridPaintsBackgroundGridAndAxes()
+    {
+        GraphSurface surface(QSize(465, 465), 1.0, qRgb(255, 255, 255));
+        surface.setForeColor(RGB(1, 2, 3));
+        surface.line(0, 0, 7000, 7000); // a curve, to be wiped
+        DrawGrid(surface, DefaultColours);
+        const QImage &image = surface.image();
+        const QRgb background = qRgb(255, 255, 255);
+        const QRgb grid = qRgb(220, 220, 220);
+        const QRgb axis = qRgb(100, 100, 100);
+        for (int y = 0; y < 465; ++y) {
+            for (int x = 0; x < 465; ++x) {
+                const QRgb expected = (x == 233 || y == 233)                   ? axis
+                                      : (IsGridPosition(x) || IsGridPosition(y)) ? grid
+                                                                                 : background;
+                if (image.pixel(x, y) != expected)
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
+            }
+        }
+        QCOMPARE(surface.foreColor(), DefaultColours.plot);
+    }
+
+    void gridInTheBackgroundColourLeavesOnlyTheAxes()
+    {
+        GraphSurface surface(QSize(465, 465), 1.0, qRgb(0, 0, 0));
+        DrawGrid(surface, {.background = RGB(10, 20, 30), .grid = RGB(10, 20, 30), .axis = RGB(200, 0, 0),
+                           .plot = RGB(0, 0, 255)});
+        QCOMPARE(CountPixels(surface.image(), qRgb(200, 0, 0)), 2 * 465 - 1);
+        QCOMPARE(CountPixels(surface.image(), qRgb(10, 20, 30)), 465 * 465 - (2 * 465 - 1));
+        QCOMPARE(surface.foreColor(), RGB(0, 0, 255));
+    }
+
+    void drawGridKeepsLinesOneDevicePixelWideOnHighDpi()
+    {
+        GraphSurface surface(QSize(465, 465), 2.0, qRgb(0, 0, 0));
+        DrawGrid(surface, DefaultColours);
+        const QImage &image = surface.image();
+        QCOMPARE(image.pixel(466, 10), qRgb(100, 100, 100));
+        QCOMPARE(image.pixel(465, 10), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(467, 10), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(13, 10), qRgb(220, 220, 220)); // canvas 100
+        QCOMPARE(image.pixel(14, 10), qRgb(255, 255, 255));
+    }
+};
+
+CURVISTA_TEST_MAIN(TestDrawing)
+#include "test_drawing.moc"
