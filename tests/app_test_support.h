@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/frmcontrol.h"
+#include "app/frmmain.h"
+#include "app/graph_mdl.h"
+#include "graph/frmgraph.h"
+#include "test_support.h"
+
+// A fresh process: no windows, settings zero.
+inline void ResetProgram()
+{
+    platform::ResetForms();
+    graph_mdl::LinearSlope = 0;
+    graph_mdl::LinearIntercept = 0;
+    graph_mdl::AxisColor = 0;
+    graph_mdl::GridColor = 0;
+    graph_mdl::PlotColor = 0;
+    graph_mdl::BackgroundColor = 0;
+}
+
+// Start-up without waiting the splash's second: Main, then its first tick.
+inline frmControl &StartProgram()
+{
+    ResetProgram();
+    graph_mdl::Main();
+    platform::Instance<frmMain>().Timer1_Timer();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return platform::Instance<frmControl>();
+}
+
+inline QRgb GraphPixel(QPoint devicePixel)
+{
+    return platform::Instance<frmGraph>().surface().image().pixel(devicePixel);
+}
+
+// The device pixel of a world point on the graph window.
+inline QPoint WorldPixel(float x, float y)
+{
+    return platform::Instance<frmGraph>().surface().devicePixel(static_cast<float>(x * 100.0 + 3500.0),
+                                                                 static_cast<float>(3500.0 - y * 100.0));
+}

@@ -1,0 +1,118 @@
+#include "app_test_support.h"
+
+#include <QLabel>
+
+using namespace platform;
+using graph_mdl::Single;
+
+class TestGraphWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { ResetProgram(); }
+    void cleanup() { ResetProgram(); }
+
+    void designIsAFramelessCentredSquareOutOfTheTaskBar()
+    {
+        frmGraph &graph = Instance<frmGraph>();
+        QVERIFY(graph.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(graph.windowType(), Qt::Tool);
+        QCOMPARE(graph.size(), QSize(465, 465));
+        QCOMPARE(graph.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+    }
+
+    void labels_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Label1") << "Label1" << "X" << QRect(216, 0, 9, 17);
+        QTest::newRow("Label2") << "Label2" << "X'" << QRect(216, 448, 17, 17);
+        QTest::newRow("Label3") << "Label3" << "Y'" << QRect(8, 216, 17, 17);
+        QTest::newRow("Label4") << "Label4" << "Y" << QRect(448, 216, 9, 17);
+        QTest::newRow("Label6") << "Label6" << "www.curvista.example" << QRect(352, 448, 113, 17);
+    }
+    void labels()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QRect, geometry);
+        auto *label = Instance<frmGraph>().control<QLabel>(qPrintable(name));
+        QVERIFY(label);
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->geometry(), geometry);
+    }
+
+    void surfaceFollowsTheScreensDevicePixelRatio()
+    {
+        frmGraph &graph = Instance<frmGraph>();
+        QCOMPARE(graph.surface().devicePixelRatio(), graph.devicePixelRatioF());
+        QCOMPARE(graph.surface().image().deviceIndependentSize(), QSizeF(465, 465));
+    }
+
+    void drawingLoadsTheWindowHiddenAndShowsOnceVisible()
+    {
+        graph_mdl::PlotColor = RGB(255, 0, 0);
+        Single x = 1;
+        Single y = 2;
+        graph_mdl::PlotPoint(x, y);
+        QCOMPARE(x, 3600.0f);
+        QCOMPARE(y, 3300.0f);
+        frmGraph *graph = LoadedInstance<frmGraph>();
+        QVERIFY(graph);
+        QVERIFY(!graph->isVisible());
+        graph->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(graph));
+        const QImage shown = graph->grab().toImage();
+        QCOMPARE(shown.pixel(240, 220), qRgb(0, 0, 0));
+    }
+
+    void drawingIsShownAfterTheRoutine()
+    {
+        frmGraph &graph = Instance<frmGraph>();
+        graph.Show();
+        graph_mdl::GridColor = graph_mdl::BackgroundColor = RGB(255, 255, 255);
+        graph_mdl::AxisColor = RGB(0, 0, 255);
+        graph_mdl::DrawGrid();
+        QCOMPARE(graph.grab().toImage().pixel(233, 10), qRgb(0, 0, 255));
+    }
+
+    void unloadedAndShownAgainTheWindowIsEmptyInItsDesignColour()
+    {
+        graph_mdl::BackgroundColor = RGB(0, 0, 80);
+        graph_mdl::DrawGrid();
+        QCOMPARE(GraphPixel({5, 5}), qRgb(0, 0, 80));
+        Unload<frmGraph>();
+        Instance<frmGraph>().Show();
+        const QImage &image = Instance<frmGraph>().surface().image();
+        QCOMPARE(image.pixel(5, 5), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(233, 233), qRgb(255, 255, 255));
+    }
+
+    void runtimeErrorKeepsWhatWasDrawn()
+    {
+        const RecordedErrors recorded;
+        graph_mdl::PlotColor = RGB(0, 0, 0);
+        graph_mdl::DrawGrid();
+        Single x = 5;
+        Single y = 5;
+        graph_mdl::PlotPoint(x, y);
+        RunHandler([] {
+            Single bigX = 0;
+            Single bigY = 4e36f;
+            graph_mdl::PlotPoint(bigX, bigY);
+        });
+        QCOMPARE(recorded.numbers(), std::vector<int>{6});
+        QVERIFY(LoadedInstance<frmGraph>());
+        QCOMPARE(GraphPixel(WorldPixel(5, 5)), qRgb(0, 0, 0));
+        Single x2 = -5;
+        Single y2 = -5;
+        graph_mdl::PlotPoint(x2, y2);
+        QCOMPARE(GraphPixel(WorldPixel(-5, -5)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel(WorldPixel(5, 5)), qRgb(0, 0, 0));
+    }
+};
+
+CURVISTA_TEST_MAIN(TestGraphWindow)
+#include "test_graph_window.moc"
