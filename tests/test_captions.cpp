@@ -1,0 +1,112 @@
+#include "app_test_support.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRawFont>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextLayout>
+
+using namespace platform;
+
+namespace {
+
+using FormLoader = Form &(*)();
+
+// Every window built so far, by name.
+const QList<QPair<QString, FormLoader>> Windows = {
+    {QStringLiteral("frmMain"), [] () -> Form & { return Instance<frmMain>(); }},
+    {QStringLiteral("frmControl"), [] () -> Form & { return Instance<frmControl>(); }},
+    {QStringLiteral("frmGraph"), [] () -> Form & { return Instance<frmGraph>(); }},
+};
+
+Form &LoadWindow(const QString &name)
+{
+    for (const auto &[windowName, load] : Windows)
+        if (windowName == name)
+            return load();
+    qFatal("unknown window");
+}
+
+QString CaptionOf(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (const auto *button = qobject_cast<const QPushButton *>(widget))
+        return button->text();
+    return {};
+}
+
+// The lines a wrapping label breaks its caption into at its width.
+QStringList WrappedLines(const QLabel &label)
+{
+    QTextLayout layout(label.text(), label.font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label.contentsRect().width());
+        lines << label.text().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+} // namespace
+
+class TestCaptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ResetProgram(); }
+    void cleanupTestCase() { ResetProgram(); }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        for (const auto &[name, load] : Windows) {
+            for (const QWidget *widget : load().client()->findChildren<QWidget *>()) {
+                if (!CaptionOf(widget).isEmpty())
+                    QTest::newRow(qPrintable(name + "." + widget->objectName())) << name << widget->objectName();
+            }
+        }
+    }
+
+    // Real Thai glyphs in the substitute face, and room for every caption.
+    void captions()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        const QWidget *widget = LoadWindow(window).client()->findChild<QWidget *>(control);
+        const QString caption = CaptionOf(widget);
+        QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Loma"));
+        const QRawFont raw = QRawFont::fromFont(widget->font());
+        for (const QChar c : caption)
+            QVERIFY2(c.isSpace() || raw.supportsCharacter(c), qPrintable(QStringLiteral("no glyph for %1").arg(c)));
+
+        const QFontMetricsF metrics(widget->font());
+        if (const auto *label = qobject_cast<const QLabel *>(widget); label && label->wordWrap()) {
+            QCOMPARE(WrappedLines(*label), QStringList({"Brisvane", "Curvista"}));
+            // The second line's letters stand inside the label.
+            QVERIFY(metrics.lineSpacing() + metrics.ascent() <= label->height());
+            return;
+        }
+        int room = widget->contentsRect().width();
+        if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            room -= 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+        }
+        QVERIFY2(metrics.horizontalAdvance(caption) <= room,
+                 qPrintable(QStringLiteral("%1 px for %2 px").arg(metrics.horizontalAdvance(caption)).arg(room)));
+        QVERIFY(metrics.ascent() <= widget->height());
+    }
+};
+
+CURVISTA_TEST_MAIN(TestCaptions)
+#include "test_captions.moc"
