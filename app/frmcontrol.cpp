@@ -14,6 +14,7 @@ namespace {
 
 FormDesign Design()
 {
+    using enum ControlKind;
     return {
         .caption = QStringLiteral("BCV"),
         .minButton = true,
@@ -24,16 +25,16 @@ FormDesign Design()
         .clientTop = 2490,
         .icon = ProgramIcon,
         .menu = {{"mnuOpt", QStringLiteral("&Option")}, {"mnuExt", QStringLiteral("E&xit")}},
-        .controls =
-            {
-                // name          kind                       left  top   width height tab         caption
-                {"Image1", ControlKind::Image, 120, 120, 480, 480, NoTabIndex, {}, {.picture = ProgramIcon}},
-                {"Label1", ControlKind::Label, 840, 120, 1095, 495, 3,
-                 QStringLiteral("   Brisvane       Curvista"), {.backColor = vbTitleBarText, .wordWrap = true}},
-                {"cmdLinear", ControlKind::CommandButton, 120, 720, 1815, 375, 0, QStringLiteral("กราฟเส้นตรง")},
-                {"cmdParabola", ControlKind::CommandButton, 120, 1200, 1815, 375, 2, QStringLiteral("กราฟพาราโบลา")},
-                {"Command2", ControlKind::PictureButton, 120, 1680, 1815, 495, 1, {}, {.picture = EraserPicture}},
-            },
+        // clang-format off
+        .controls = {
+            // name          kind           left   top  width height  tab         caption
+            {"Image1",      Image,          120,   120,  480,   480, NoTabIndex, {},                                          {.picture = ProgramIcon}},
+            {"Label1",      Label,          840,   120, 1095,   495, 3,          QStringLiteral("   Brisvane       Curvista"), {.backColor = vbTitleBarText, .wordWrap = true}},
+            {"cmdLinear",   CommandButton,  120,   720, 1815,   375, 0,          QStringLiteral("กราฟเส้นตรง")},
+            {"cmdParabola", CommandButton,  120,  1200, 1815,   375, 2,          QStringLiteral("กราฟพาราโบลา")},
+            {"Command2",    PictureButton,  120,  1680, 1815,   495, 1,          {},                                          {.picture = EraserPicture}},
+        },
+        // clang-format on
     };
 }
 
@@ -46,11 +47,20 @@ frmControl::frmControl() : Form(Design())
     handle(menuItem("mnuExt"), &QAction::triggered, &frmControl::mnuExt_Click);
 }
 
-void frmControl::Form_Load() { graph_mdl::DrawGrid(); }
+void frmControl::Form_Load()
+{
+    graph_mdl::DrawGrid();
+}
 
-void frmControl::Form_Resize() { Instance<frmGraph>().setWindowStateValue(windowStateValue()); }
+void frmControl::Form_Resize()
+{
+    Instance<frmGraph>().setWindowStateValue(windowStateValue());
+}
 
-void frmControl::Form_Unload() { End(); }
+void frmControl::Form_Unload()
+{
+    End();
+}
 
 void frmControl::Command2_Click()
 {
@@ -60,4 +70,7 @@ void frmControl::Command2_Click()
     SetFocus();
 }
 
-void frmControl::mnuExt_Click() { End(); }
+void frmControl::mnuExt_Click()
+{
+    End();
+}

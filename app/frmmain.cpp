@@ -15,6 +15,7 @@ constexpr int SplashMilliseconds = 1000;
 
 FormDesign Design()
 {
+    using enum ControlKind;
     const ControlLook underBanner{.backColor = vbTitleBarText};
     return {
         .titleBar = false,
@@ -25,14 +26,14 @@ FormDesign Design()
         .showInTaskbar = true,
         .backColor = vbTitleBarText,
         .icon = ProgramIcon,
-        .controls =
-            {
-                // name     kind               left   top   width height tab          caption
-                {"Image1", ControlKind::Image, 0, 0, 6960, 2250, NoTabIndex, {}, {.picture = SplashBanner}},
-                {"Label1", ControlKind::Label, 5640, 2280, 1215, 255, 0, QStringLiteral("Version 1.00"), underBanner},
-                {"Label2", ControlKind::Label, 120, 2280, 4935, 255, 1, QStringLiteral("Developer : Orvandel"),
-                 underBanner},
-            },
+        // clang-format off
+        .controls = {
+            // name     kind   left   top  width height  tab         caption
+            {"Image1", Image,     0,    0, 6960,  2250, NoTabIndex, {},                                    {.picture = SplashBanner}},
+            {"Label1", Label,  5640, 2280, 1215,   255, 0,          QStringLiteral("Version 1.00"),         underBanner},
+            {"Label2", Label,   120, 2280, 4935,   255, 1,          QStringLiteral("Developer : Orvandel"), underBanner},
+        },
+        // clang-format on
     };
 }
 

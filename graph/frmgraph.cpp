@@ -16,6 +16,7 @@ const QString WebAddress = QStringLiteral("www.curvista.example");
 
 FormDesign Design()
 {
+    using enum ControlKind;
     const ControlLook axisLetter{.font = FontSpec{.points = 9.75, .bold = true}};
     const ControlLook address{.backColor = vbHighlightText, .foreColor = vbApplicationWorkspace};
     return {
@@ -26,15 +27,16 @@ FormDesign Design()
         .placement = Placement::CenterScreen,
         .showInTaskbar = false,
         .backColor = vbTitleBarText,
-        .controls =
-            {
-                // name     kind               left   top    width  height tab  caption
-                {"Label1", ControlKind::Label, 3240, 0, 135, 255, 0, QStringLiteral("X"), axisLetter},
-                {"Label2", ControlKind::Label, 3240, 6720, 255, 255, 1, QStringLiteral("X'"), axisLetter},
-                {"Label3", ControlKind::Label, 120, 3240, 255, 255, 2, QStringLiteral("Y'"), axisLetter},
-                {"Label4", ControlKind::Label, 6720, 3240, 135, 255, 3, QStringLiteral("Y"), axisLetter},
-                {"Label6", ControlKind::Label, 5280, 6720, 1695, 255, 4, WebAddress, address},
-            },
+        // clang-format off
+        .controls = {
+            // name     kind   left   top  width height tab caption
+            {"Label1", Label,  3240,    0,  135,   255, 0,  QStringLiteral("X"),  axisLetter},
+            {"Label2", Label,  3240, 6720,  255,   255, 1,  QStringLiteral("X'"), axisLetter},
+            {"Label3", Label,   120, 3240,  255,   255, 2,  QStringLiteral("Y'"), axisLetter},
+            {"Label4", Label,  6720, 3240,  135,   255, 3,  QStringLiteral("Y"),  axisLetter},
+            {"Label6", Label,  5280, 6720, 1695,   255, 4,  WebAddress,           address},
+        },
+        // clang-format on
     };
 }
 
@@ -63,13 +65,15 @@ private:
 } // namespace
 
 frmGraph::frmGraph()
-    : Form(Design()),
-      m_surface(QSize(TwipsToPixels(ClientTwips), TwipsToPixels(ClientTwips)), devicePixelRatioF(),
-                ToQColor(vbTitleBarText).rgb())
+    : Form(Design()), m_surface(QSize(TwipsToPixels(ClientTwips), TwipsToPixels(ClientTwips)), devicePixelRatioF(),
+                                ToQColor(vbTitleBarText).rgb())
 {
     m_view = new SurfaceView(m_surface, client());
     m_view->setGeometry(client()->rect());
     m_view->lower();
 }
 
-void frmGraph::surfaceChanged() { m_view->update(); }
+void frmGraph::surfaceChanged()
+{
+    m_view->update();
+}

@@ -8,7 +8,10 @@ namespace graph_mdl {
 
 namespace {
 
-graph::GraphSurface &GraphWindowSurface() { return platform::Instance<frmGraph>().surface(); }
+graph::GraphSurface &GraphWindowSurface()
+{
+    return platform::Instance<frmGraph>().surface();
+}
 
 const graph::SurfaceSource Surface = GraphWindowSurface;
 
@@ -43,10 +46,8 @@ void PlotSegment(Single &x1, Single &y1, Single &x2, Single &y2)
 void DrawGrid()
 {
     const RepaintWhenDone repaint;
-    graph::DrawGrid(GraphWindowSurface(), {.background = BackgroundColor,
-                                           .grid = GridColor,
-                                           .axis = AxisColor,
-                                           .plot = PlotColor});
+    graph::DrawGrid(GraphWindowSurface(),
+                    {.background = BackgroundColor, .grid = GridColor, .axis = AxisColor, .plot = PlotColor});
 }
 
 void PlotLinear(const Single &m, const Single &c)

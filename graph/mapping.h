@@ -10,8 +10,14 @@ constexpr double CanvasOrigin = 3500.0;
 
 // World (x up) to canvas (Y down), each coordinate stored as a Single and
 // checked before the next is formed.
-inline Single CanvasX(Single x) { return StoreSingle(static_cast<double>(x) * CanvasPerWorld + CanvasOrigin); }
-inline Single CanvasY(Single y) { return StoreSingle(CanvasOrigin - static_cast<double>(y) * CanvasPerWorld); }
+inline Single CanvasX(Single x)
+{
+    return StoreSingle(static_cast<double>(x) * CanvasPerWorld + CanvasOrigin);
+}
+inline Single CanvasY(Single y)
+{
+    return StoreSingle(CanvasOrigin - static_cast<double>(y) * CanvasPerWorld);
+}
 
 // Overwrites the caller's world coordinates with canvas ones; on overflow of
 // y, x already holds its canvas value.

@@ -2,6 +2,9 @@
 
 namespace graph {
 
-void RaiseFloatingPointError() { throw platform::RuntimeError(platform::ErrorCode::Overflow); }
+void RaiseFloatingPointError()
+{
+    throw platform::RuntimeError(platform::ErrorCode::Overflow);
+}
 
 } // namespace graph

@@ -12,16 +12,26 @@ GraphSurface::GraphSurface(QSize logicalSize, double devicePixelRatio, QRgb back
     m_image.fill(backColour);
 }
 
-void GraphSurface::setBackColor(Colour colour) { m_image.fill(platform::ToQRgb(colour)); }
+void GraphSurface::setBackColor(Colour colour)
+{
+    m_image.fill(platform::ToQRgb(colour));
+}
 
-void GraphSurface::setForeColor(Colour colour) { m_foreColor = colour; }
+void GraphSurface::setForeColor(Colour colour)
+{
+    m_foreColor = colour;
+}
 
 PixelPen GraphSurface::pen()
 {
     // bits() detaches from any copy handed out, so the pen writes only here.
     auto *pixels = reinterpret_cast<QRgb *>(m_image.bits());
-    return {pixels, m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)), m_image.width(),
-            m_image.height(), m_image.devicePixelRatio(), platform::ToQRgb(m_foreColor)};
+    return {pixels,
+            m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)),
+            m_image.width(),
+            m_image.height(),
+            m_image.devicePixelRatio(),
+            platform::ToQRgb(m_foreColor)};
 }
 
 QPoint GraphSurface::devicePixel(Single X, Single Y) const

@@ -27,8 +27,7 @@ public:
     PixelPen(QRgb *pixels, qsizetype stride, int width, int height, double devicePixelRatio, QRgb colour)
         : m_pixels(pixels), m_stride(stride), m_width(width), m_height(height), m_dpr(devicePixelRatio),
           m_colour(colour)
-    {
-    }
+    {}
 
     // The device pixel holding a canvas coordinate; the one rule for points
     // and lines alike.

@@ -7,8 +7,7 @@ namespace platform {
 
 void ShowErrorMessage(const RuntimeError &error)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                          ReportText(error));
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), ReportText(error));
 }
 
 } // namespace platform

@@ -96,8 +96,8 @@ void Form::place(const FormDesign &design, int menuHeight)
         break;
     }
     case Placement::Manual:
-        setGeometry(QRect(screenArea.topLeft() + QPoint(TwipsToPixels(design.clientLeft),
-                                                        TwipsToPixels(design.clientTop) - menuHeight),
+        setGeometry(QRect(screenArea.topLeft() +
+                              QPoint(TwipsToPixels(design.clientLeft), TwipsToPixels(design.clientTop) - menuHeight),
                           size()));
         break;
     case Placement::WindowsDefault:
@@ -177,7 +177,10 @@ void Form::resizeEvent(QResizeEvent *event)
     runEvent([this] { Form_Resize(); });
 }
 
-bool HasEnded() { return TheRegistry().ended; }
+bool HasEnded()
+{
+    return TheRegistry().ended;
+}
 
 namespace detail {
 
@@ -188,11 +191,17 @@ Form *FindForm(std::type_index type)
     return found == forms.end() ? nullptr : found->second;
 }
 
-void AddForm(std::type_index type, Form *form) { TheRegistry().forms[type] = form; }
+void AddForm(std::type_index type, Form *form)
+{
+    TheRegistry().forms[type] = form;
+}
 
 } // namespace detail
 
-void LoadForm(Form &form) { form.Form_Load(); }
+void LoadForm(Form &form)
+{
+    form.Form_Load();
+}
 
 void Unload(Form &form)
 {

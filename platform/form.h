@@ -50,7 +50,8 @@ protected:
     // Connects a signal to an event handler run under RunHandler.
     template <class Sender, class Signal, class F> void handle(Sender *sender, Signal signal, void (F::*handler)())
     {
-        connect(sender, signal, this, [this, handler] { runEvent([this, handler] { (static_cast<F *>(this)->*handler)(); }); });
+        connect(sender, signal, this,
+                [this, handler] { runEvent([this, handler] { (static_cast<F *>(this)->*handler)(); }); });
     }
 
     void closeEvent(QCloseEvent *event) override;
@@ -95,7 +96,10 @@ template <class F> F &Instance()
 }
 
 // The instance if loaded, without loading it.
-template <class F> F *LoadedInstance() { return static_cast<F *>(detail::FindForm(typeid(F))); }
+template <class F> F *LoadedInstance()
+{
+    return static_cast<F *>(detail::FindForm(typeid(F)));
+}
 
 // Runs Form_Unload and destroys the window with everything drawn on it; the
 // next reference loads a fresh copy.

@@ -103,8 +103,7 @@ void BuildControls(QWidget &client, const std::vector<ControlDesign> &controls)
         if (design.tabIndex != NoTabIndex && widget->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(design.tabIndex, widget);
     }
-    std::sort(tabOrder.begin(), tabOrder.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::sort(tabOrder.begin(), tabOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 }

@@ -24,10 +24,12 @@ RuntimeError::RuntimeError(ErrorCode code) : RuntimeError(code, ErrorText(code))
 
 RuntimeError::RuntimeError(ErrorCode code, QString message)
     : m_code(code), m_message(std::move(message)), m_what(ReportText(*this).toUtf8())
-{
-}
+{}
 
-const char *RuntimeError::what() const noexcept { return m_what.constData(); }
+const char *RuntimeError::what() const noexcept
+{
+    return m_what.constData();
+}
 
 QString ReportText(const RuntimeError &error)
 {
@@ -50,8 +52,14 @@ ErrorSink &CurrentSink()
 
 } // namespace
 
-ErrorSink SetErrorSink(ErrorSink sink) { return std::exchange(CurrentSink(), std::move(sink)); }
+ErrorSink SetErrorSink(ErrorSink sink)
+{
+    return std::exchange(CurrentSink(), std::move(sink));
+}
 
-void ReportRuntimeError(const RuntimeError &error) { CurrentSink()(error); }
+void ReportRuntimeError(const RuntimeError &error)
+{
+    CurrentSink()(error);
+}
 
 } // namespace platform

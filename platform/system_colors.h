@@ -20,7 +20,10 @@ enum SystemColour : Colour {
     vbButtonText = 0x80000012U,
 };
 
-constexpr bool IsSystemColour(Colour colour) { return (colour & 0xFF000000U) == 0x80000000U; }
+constexpr bool IsSystemColour(Colour colour)
+{
+    return (colour & 0xFF000000U) == 0x80000000U;
+}
 
 // A design colour as the screen shows it: system colours from the platform
 // palette, everything else as its RGB value.

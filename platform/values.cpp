@@ -24,7 +24,10 @@ bool IsBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // The longest prefix of the blank-free text that reads as a number:
 // [+-] digits [. digits] [(e|E) [+-] digits], at least one mantissa digit.
@@ -136,8 +139,14 @@ QString NumberToText(double value, int significantDigits)
 
 } // namespace
 
-QString SingleToText(Single value) { return NumberToText(value, 7); }
+QString SingleToText(Single value)
+{
+    return NumberToText(value, 7);
+}
 
-QString DoubleToText(double value) { return NumberToText(value, 15); }
+QString DoubleToText(double value)
+{
+    return NumberToText(value, 15);
+}
 
 } // namespace platform

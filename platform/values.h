@@ -23,7 +23,10 @@ constexpr QRgb ToQRgb(Colour colour)
                 static_cast<int>((colour >> 16U) & 0xFFU));
 }
 
-constexpr Colour FromQRgb(QRgb rgb) { return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+constexpr Colour FromQRgb(QRgb rgb)
+{
+    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
 
 // a + b, raising the Overflow error before a result outside 16 bits is stored.
 Integer AddInteger(Integer a, Integer b);

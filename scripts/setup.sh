@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev libgl-dev libbenchmark-dev
   fonts-thai-tlwg fonts-dejavu-core
   xvfb xauth xdotool imagemagick

@@ -37,5 +37,5 @@ inline QRgb GraphPixel(QPoint devicePixel)
 inline QPoint WorldPixel(float x, float y)
 {
     return platform::Instance<frmGraph>().surface().devicePixel(static_cast<float>(x * 100.0 + 3500.0),
-                                                                 static_cast<float>(3500.0 - y * 100.0));
+                                                                static_cast<float>(3500.0 - y * 100.0));
 }

@@ -16,9 +16,9 @@ using FormLoader = Form &(*)();
 
 // Every window built so far, by name.
 const QList<QPair<QString, FormLoader>> Windows = {
-    {QStringLiteral("frmMain"), [] () -> Form & { return Instance<frmMain>(); }},
-    {QStringLiteral("frmControl"), [] () -> Form & { return Instance<frmControl>(); }},
-    {QStringLiteral("frmGraph"), [] () -> Form & { return Instance<frmGraph>(); }},
+    {QStringLiteral("frmMain"), []() -> Form & { return Instance<frmMain>(); }},
+    {QStringLiteral("frmControl"), []() -> Form & { return Instance<frmControl>(); }},
+    {QStringLiteral("frmGraph"), []() -> Form & { return Instance<frmGraph>(); }},
 };
 
 Form &LoadWindow(const QString &name)

@@ -22,10 +22,8 @@ struct LazySurface
     };
 };
 
-const GridColours DefaultColours{.background = RGB(255, 255, 255),
-                                 .grid = RGB(220, 220, 220),
-                                 .axis = RGB(100, 100, 100),
-                                 .plot = RGB(0, 0, 0)};
+const GridColours DefaultColours{
+    .background = RGB(255, 255, 255), .grid = RGB(220, 220, 220), .axis = RGB(100, 100, 100), .plot = RGB(0, 0, 0)};
 
 int CountPixels(const QImage &image, QRgb colour)
 {
@@ -85,8 +83,10 @@ private slots:
     {
         LazySurface target;
         target.source();
-        DrawGrid(*target.surface, {.background = RGB(255, 255, 255), .grid = RGB(255, 255, 255),
-                                   .axis = RGB(100, 100, 100), .plot = RGB(255, 0, 0)});
+        DrawGrid(*target.surface, {.background = RGB(255, 255, 255),
+                                   .grid = RGB(255, 255, 255),
+                                   .axis = RGB(100, 100, 100),
+                                   .plot = RGB(255, 0, 0)});
         Single x = 0;
         Single y = 0;
         PlotPoint(x, y, target.source);
@@ -111,8 +111,7 @@ private slots:
         // y = x + 10 enters at the left edge, crosses world (0, 10) and leaves at the top.
         const QImage &image = target.surface->image();
         for (const QPointF canvas : {QPointF(0, 6000), QPointF(3500, 2500), QPointF(6000, 0)})
-            QCOMPARE(image.pixel(target.surface->devicePixel(Single(canvas.x()), Single(canvas.y()))),
-                     qRgb(0, 0, 0));
+            QCOMPARE(image.pixel(target.surface->devicePixel(Single(canvas.x()), Single(canvas.y()))), qRgb(0, 0, 0));
     }
 
     void mappingOverflowLeavesEarlierCoordinatesMapped_data()
@@ -164,7 +163,7 @@ private slots:
         const QRgb axis = qRgb(100, 100, 100);
         for (int y = 0; y < 465; ++y) {
             for (int x = 0; x < 465; ++x) {
-                const QRgb expected = (x == 233 || y == 233)                   ? axis
+                const QRgb expected = (x == 233 || y == 233)                     ? axis
                                       : (IsGridPosition(x) || IsGridPosition(y)) ? grid
                                                                                  : background;
                 if (image.pixel(x, y) != expected)
@@ -177,8 +176,9 @@ private slots:
     void gridInTheBackgroundColourLeavesOnlyTheAxes()
     {
         GraphSurface surface(QSize(465, 465), 1.0, qRgb(0, 0, 0));
-        DrawGrid(surface, {.background = RGB(10, 20, 30), .grid = RGB(10, 20, 30), .axis = RGB(200, 0, 0),
-                           .plot = RGB(0, 0, 255)});
+        DrawGrid(
+            surface,
+            {.background = RGB(10, 20, 30), .grid = RGB(10, 20, 30), .axis = RGB(200, 0, 0), .plot = RGB(0, 0, 255)});
         QCOMPARE(CountPixels(surface.image(), qRgb(200, 0, 0)), 2 * 465 - 1);
         QCOMPARE(CountPixels(surface.image(), qRgb(10, 20, 30)), 465 * 465 - (2 * 465 - 1));
         QCOMPARE(surface.foreColor(), RGB(0, 0, 255));

@@ -1,5 +1,5 @@
-#include "platform/form.h"
 #include "platform/fonts.h"
+#include "platform/form.h"
 #include "platform/system_colors.h"
 #include "test_support.h"
 
@@ -35,10 +35,24 @@ FormDesign SampleDesign()
         .controls =
             {
                 {"txtFirst", ControlKind::TextBox, 150, 150, 1500, 375, 2, QStringLiteral("design")},
-                {"lblNote", ControlKind::Label, 150, 600, 1500, 255, 0, QStringLiteral("note"),
+                {"lblNote",
+                 ControlKind::Label,
+                 150,
+                 600,
+                 1500,
+                 255,
+                 0,
+                 QStringLiteral("note"),
                  {.font = FontSpec{.points = 14.25}, .backColor = vbTitleBarText}},
                 {"txtSecond", ControlKind::TextBox, 1650, 150, 1200, 375, 1, QStringLiteral("two")},
-                {"cmdGo", ControlKind::CommandButton, 1650, 900, 1200, 495, 3, QStringLiteral("Go"),
+                {"cmdGo",
+                 ControlKind::CommandButton,
+                 1650,
+                 900,
+                 1200,
+                 495,
+                 3,
+                 QStringLiteral("Go"),
                  {.isDefault = true}},
             },
     };
@@ -47,7 +61,10 @@ FormDesign SampleDesign()
 class frmSample : public Form
 {
 public:
-    frmSample() : Form(SampleDesign()) { handle(control<QPushButton>("cmdGo"), &QPushButton::clicked, &frmSample::cmdGo_Click); }
+    frmSample() : Form(SampleDesign())
+    {
+        handle(control<QPushButton>("cmdGo"), &QPushButton::clicked, &frmSample::cmdGo_Click);
+    }
 
     bool failOnClick = false;
 
@@ -68,10 +85,12 @@ class frmPlain : public Form
 {
 public:
     frmPlain()
-        : Form({.titleBar = false, .closeBox = false, .clientWidth = 1500, .clientHeight = 1500,
+        : Form({.titleBar = false,
+                .closeBox = false,
+                .clientWidth = 1500,
+                .clientHeight = 1500,
                 .placement = Placement::CenterScreen})
-    {
-    }
+    {}
 };
 
 } // namespace

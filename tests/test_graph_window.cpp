@@ -27,11 +27,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Label1") << "Label1" << "X" << QRect(216, 0, 9, 17);
-        QTest::newRow("Label2") << "Label2" << "X'" << QRect(216, 448, 17, 17);
-        QTest::newRow("Label3") << "Label3" << "Y'" << QRect(8, 216, 17, 17);
-        QTest::newRow("Label4") << "Label4" << "Y" << QRect(448, 216, 9, 17);
-        QTest::newRow("Label6") << "Label6" << "www.curvista.example" << QRect(352, 448, 113, 17);
+        QTest::newRow("Label1") << "Label1"
+                                << "X" << QRect(216, 0, 9, 17);
+        QTest::newRow("Label2") << "Label2"
+                                << "X'" << QRect(216, 448, 17, 17);
+        QTest::newRow("Label3") << "Label3"
+                                << "Y'" << QRect(8, 216, 17, 17);
+        QTest::newRow("Label4") << "Label4"
+                                << "Y" << QRect(448, 216, 9, 17);
+        QTest::newRow("Label6") << "Label6"
+                                << "www.curvista.example" << QRect(352, 448, 113, 17);
     }
     void labels()
     {

@@ -14,8 +14,7 @@ class RecordedErrors
 public:
     RecordedErrors()
         : m_previous(platform::SetErrorSink([this](const platform::RuntimeError &e) { m_errors.push_back(e); }))
-    {
-    }
+    {}
     RecordedErrors(const RecordedErrors &) = delete;
     RecordedErrors &operator=(const RecordedErrors &) = delete;
     ~RecordedErrors() { platform::SetErrorSink(m_previous); }
@@ -35,12 +34,12 @@ private:
 };
 
 // Runs a test class headless unless a platform was chosen.
-#define CURVISTA_TEST_MAIN(TestClass)                                                                        \
-    int main(int argc, char *argv[])                                                                         \
-    {                                                                                                        \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                  \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                         \
-        QApplication application(argc, argv);                                                                \
-        TestClass test;                                                                                      \
-        return QTest::qExec(&test, argc, argv);                                                              \
+#define CURVISTA_TEST_MAIN(TestClass)                                                                                  \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        QApplication application(argc, argv);                                                                          \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }
