@@ -69,6 +69,7 @@ frmGraph::frmGraph()
                                 ToQColor(vbTitleBarText).rgb())
 {
     m_view = new SurfaceView(m_surface, client());
+    m_view->setObjectName(QStringLiteral("surface"));
     m_view->setGeometry(client()->rect());
     m_view->lower();
 }

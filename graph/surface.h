@@ -36,12 +36,20 @@ public:
         return static_cast<double>(canvas) * m_dpr / TwipsPerPixel;
     }
 
-    void pset(Single X, Single Y) const
+    // Where a canvas point's pixel lies in the image's memory; -1 outside.
+    [[nodiscard]] qsizetype pixelIndex(Single X, Single Y) const
     {
         const double px = std::floor(devicePosition(X));
         const double py = std::floor(devicePosition(Y));
         if (px >= 0.0 && py >= 0.0 && px < m_width && py < m_height)
-            m_pixels[static_cast<qsizetype>(py) * m_stride + static_cast<qsizetype>(px)] = m_colour;
+            return static_cast<qsizetype>(py) * m_stride + static_cast<qsizetype>(px);
+        return -1;
+    }
+
+    void pset(Single X, Single Y) const
+    {
+        if (const qsizetype index = pixelIndex(X, Y); index >= 0)
+            m_pixels[index] = m_colour;
     }
 
     void line(Single X1, Single Y1, Single X2, Single Y2) const;

@@ -5,6 +5,23 @@
 using namespace platform;
 using graph_mdl::Single;
 
+namespace {
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+} // namespace
+
 class TestGraphWindow : public QObject
 {
     Q_OBJECT
@@ -81,6 +98,21 @@ private slots:
         graph_mdl::AxisColor = RGB(0, 0, 255);
         graph_mdl::DrawGrid();
         QCOMPARE(graph.grab().toImage().pixel(233, 10), qRgb(0, 0, 255));
+    }
+
+    void aParabolaIsOneRepaint()
+    {
+        frmGraph &graph = Instance<frmGraph>();
+        graph.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        QTest::qWait(50);
+        PaintCounter counter;
+        graph.client()->findChild<QWidget *>(QStringLiteral("surface"))->installEventFilter(&counter);
+        graph_mdl::PlotParabola(1, 0, 0);
+        QTRY_COMPARE(counter.paints, 1);
+        QTest::qWait(100);
+        QCOMPARE(counter.paints, 1);
+        QCOMPARE(GraphPixel(WorldPixel(2, 4)), qRgb(0, 0, 0));
     }
 
     void unloadedAndShownAgainTheWindowIsEmptyInItsDesignColour()

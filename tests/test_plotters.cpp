@@ -1,0 +1,219 @@
+#include "graph/plotters.h"
+#include "test_support.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+using namespace graph;
+using platform::RGB;
+
+namespace {
+
+constexpr QRgb Black = 0xFF000000;
+constexpr float Infinity = std::numeric_limits<float>::infinity();
+
+// A white graph surface, created on first use like the graph window.
+struct LazySurface
+{
+    std::optional<GraphSurface> surface;
+    int fetches = 0;
+    SurfaceSource source = [this]() -> GraphSurface & {
+        ++fetches;
+        if (!surface) {
+            surface.emplace(QSize(465, 465), 1.0, qRgb(255, 255, 255));
+            surface->setForeColor(RGB(0, 0, 0));
+        }
+        return *surface;
+    };
+
+    [[nodiscard]] int count(QRgb colour) const
+    {
+        int n = 0;
+        const QImage &image = surface->image();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == colour ? 1 : 0;
+        return n;
+    }
+    [[nodiscard]] QRgb at(float X, float Y) const { return surface->image().pixel(surface->devicePixel(X, Y)); }
+};
+
+struct Pass
+{
+    float x;
+    float y;
+};
+
+std::vector<Pass> Passes(float a, float b, float c)
+{
+    std::vector<Pass> passes;
+    ForEachParabolaPass(a, b, c, [&](Single &x, Single &y) { passes.push_back({x, y}); });
+    return passes;
+}
+
+} // namespace
+
+class TestPlotters : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parabolaCounterAccumulatesRounding()
+    {
+        const std::vector<Pass> passes = Passes(0, 0, 0);
+        QCOMPARE(passes.size(), std::size_t(100001));
+        QCOMPARE(passes.front().x, -50.0f);
+        QCOMPARE(passes.back().x, 50.0f);
+        const Pass nearest = passes[50000];
+        QVERIFY(nearest.x < -2.0e-11f && nearest.x > -3.0e-11f);
+        for (const Pass &pass : passes)
+            QVERIFY(std::abs(pass.x) >= std::abs(nearest.x));
+    }
+
+    void parabolaFormsYInDoubleAndRoundsOnce()
+    {
+        // 1.1f * x^2 + 0.1f * x + 0.3f at x = 3, with double products and one rounding.
+        const std::vector<Pass> passes = Passes(1.1f, 0.1f, 0.3f);
+        const Pass &at3 = passes[53000];
+        QCOMPARE(at3.x, 3.0f);
+        const double expected = (9.0 * double(1.1f) + 3.0 * double(0.1f)) + double(0.3f);
+        QCOMPARE(at3.y, static_cast<float>(expected));
+    }
+
+    void linearEdgeCases_data()
+    {
+        QTest::addColumn<float>("m");
+        QTest::addColumn<float>("c");
+        QTest::addColumn<QList<QPointF>>("onLine");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("m = 0, c = 0: the x axis")
+            << 0.0f << 0.0f << QList<QPointF>{{0, 3500}, {3500, 3500}, {6974, 3500}} << 465;
+        QTest::newRow("m = 1, c = 10") << 1.0f << 10.0f << QList<QPointF>{{0, 6000}, {3500, 2500}, {6000, 0}} << 401;
+    }
+    void linearEdgeCases()
+    {
+        QFETCH(float, m);
+        QFETCH(float, c);
+        QFETCH(QList<QPointF>, onLine);
+        QFETCH(int, pixels);
+        LazySurface target;
+        PlotLinear(m, c, target.source);
+        for (const QPointF canvas : onLine)
+            QCOMPARE(target.at(float(canvas.x()), float(canvas.y())), Black);
+        QCOMPARE(target.count(Black), pixels);
+    }
+
+    void parabolaOnTheAxisLightsTheWholeRow()
+    {
+        LazySurface target;
+        PlotParabola(0, 0, 0, target.source);
+        QCOMPARE(target.count(Black), 465);
+        for (int x = 0; x < 465; ++x)
+            QCOMPARE(target.surface->image().pixel(x, 233), Black);
+    }
+
+    void parabolaStartsFarOutside()
+    {
+        LazySurface target;
+        Canvas canvas(target.source);
+        std::vector<Pass> mapped;
+        ForEachParabolaPass(1, 0, 0, [&](Single &x, Single &y) {
+            PlotPoint(x, y, canvas);
+            mapped.push_back({x, y});
+        });
+        QCOMPARE(mapped.front().x, -1500.0f);
+        QCOMPARE(mapped.front().y, -246500.0f);
+        // Visible only where y <= 35, that is |x| <= about 5.9.
+        QCOMPARE(target.at(3500, 3500), Black);
+        QCOMPARE(target.at(3500 + 590, 3500 - 3481), Black);
+        QCOMPARE(target.at(3500 + 200, 3500 - 400), Black);
+    }
+
+    void curvesAccumulateInTheForeColour()
+    {
+        LazySurface target;
+        target.source().setForeColor(RGB(200, 0, 0));
+        PlotLinear(0, 0, target.source);
+        PlotParabola(1, 0, 0, target.source);
+        PlotParabola(1, 0, 0, target.source);
+        QCOMPARE(target.at(100, 3500), qRgb(200, 0, 0));
+        QCOMPARE(target.at(3700, 3100), qRgb(200, 0, 0));
+        QCOMPARE(target.count(Black), 0);
+    }
+
+    void overflowDrawsNothing_data()
+    {
+        QTest::addColumn<bool>("linear");
+        QTest::addColumn<float>("a");
+        QTest::addColumn<float>("b");
+        QTest::addColumn<float>("c");
+        QTest::newRow("linear: m*50 beyond Single") << true << 1e37f << 0.0f << 0.0f;
+        QTest::newRow("linear: mapping beyond Single") << true << 1e35f << 0.0f << 0.0f;
+        QTest::newRow("linear: infinite slope") << true << Infinity << 0.0f << 0.0f;
+        QTest::newRow("linear: infinite intercept") << true << 0.0f << -Infinity << 0.0f;
+        QTest::newRow("linear: not a number") << true << std::nanf("") << 0.0f << 0.0f;
+        QTest::newRow("parabola: a overflows at x = -50") << false << 1e36f << 0.0f << 0.0f;
+        QTest::newRow("parabola: mapping at x = -50") << false << 1e34f << 0.0f << 0.0f;
+        QTest::newRow("parabola: infinite a") << false << Infinity << 0.0f << 0.0f;
+        QTest::newRow("parabola: infinite b") << false << 0.0f << -Infinity << 0.0f;
+        QTest::newRow("parabola: infinite c") << false << 0.0f << 0.0f << Infinity;
+    }
+    void overflowDrawsNothing()
+    {
+        QFETCH(bool, linear);
+        QFETCH(float, a);
+        QFETCH(float, b);
+        QFETCH(float, c);
+        LazySurface target;
+        try {
+            if (linear)
+                PlotLinear(a, b, target.source);
+            else
+                PlotParabola(a, b, c, target.source);
+            QFAIL("no error raised");
+        } catch (const platform::RuntimeError &error) {
+            QCOMPARE(error.number(), 6);
+        }
+        QCOMPARE(target.fetches, 0);
+    }
+
+    // y = 1e35 * (x + 50) maps beyond the Single range once x passes about -16.
+    void parabolaOverflowPartWayKeepsTheEarlierPasses()
+    {
+        LazySurface target;
+        Canvas canvas(target.source);
+        int drawn = 0;
+        float lastX = 0;
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError,
+                                 ForEachParabolaPass(0.0f, 1e35f, 5e36f, [&](Single &x, Single &y) {
+                                     lastX = x;
+                                     PlotPoint(x, y, canvas);
+                                     ++drawn;
+                                 }));
+        QVERIFY2(drawn > 33900 && drawn < 34100, qPrintable(QString::number(drawn)));
+        QVERIFY(lastX > -16.1f && lastX < -15.9f);
+        QCOMPARE(target.fetches, 1);
+    }
+
+    // GCC 12 at -O2 can lose the Single rounding of two coordinates stored
+    // together; both must come out as 3982.5.
+    void mappedCoordinatesAreRoundedToSingle()
+    {
+        const float a = 4.82499980926513671875f;
+        LazySurface target;
+        Single x = a;
+        Single y = -a;
+        PlotPoint(x, y, target.source);
+        QCOMPARE(x, 3982.5f);
+        QCOMPARE(y, 3982.5f);
+        float X = a;
+        float Y = -a;
+        WorldToCanvas(X, Y);
+        const QPointF stored(X, Y);
+        QCOMPARE(stored, QPointF(3982.5, 3982.5));
+    }
+};
+
+CURVISTA_TEST_MAIN(TestPlotters)
+#include "test_plotters.moc"
