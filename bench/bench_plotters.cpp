@@ -1,0 +1,157 @@
+// Speed of the graph engine against the floor of its own arithmetic and
+// against a direct port. Prints the ratios of medians measured in this run.
+#include "graph/plotters.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using graph::Single;
+
+constexpr Single A = 1;
+constexpr Single B = 0;
+constexpr Single C = 0;
+const QSize ClientSize(465, 465);
+
+graph::GraphSurface MakeSurface()
+{
+    graph::GraphSurface surface(ClientSize, 1.0, qRgb(255, 255, 255));
+    surface.setForeColor(platform::RGB(0, 0, 0));
+    return surface;
+}
+
+void BM_PlotParabola(benchmark::State &state)
+{
+    graph::GraphSurface surface = MakeSurface();
+    const graph::SurfaceSource source = [&surface]() -> graph::GraphSurface & { return surface; };
+    for (auto _ : state) {
+        graph::PlotParabola(A, B, C, source);
+        benchmark::ClobberMemory();
+    }
+}
+
+// The same passes, checks and mapping, with each pixel index going to a sink.
+void BM_ParabolaFloor(benchmark::State &state)
+{
+    graph::GraphSurface surface = MakeSurface();
+    const graph::PixelPen pen = surface.pen();
+    for (auto _ : state) {
+        qsizetype sink = 0;
+        graph::ForEachParabolaPass(A, B, C, [&](Single &x, Single &y) {
+            graph::WorldToCanvas(x, y);
+            sink = pen.pixelIndex(x, y);
+            benchmark::DoNotOptimize(sink);
+        });
+    }
+}
+
+void CheckStatus()
+{
+    if (std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW))
+        throw std::overflow_error("floating-point error");
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+// The loop as a direct port writes it: pow, the floating-point status after
+// every store, and a painter call per point.
+void BM_NaiveParabola(benchmark::State &state)
+{
+    QImage image(ClientSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        std::feclearexcept(FE_ALL_EXCEPT);
+        for (double counter = -50.0; !(counter > 50.0); counter += 0.001) {
+            const auto x = static_cast<Single>(counter);
+            const double t = std::pow(static_cast<double>(x), 2.0) * A;
+            const double u = static_cast<double>(x) * B;
+            CheckStatus();
+            const auto y = static_cast<Single>((t + u) + C);
+            CheckStatus();
+            const auto X = static_cast<Single>(static_cast<double>(x) * 100.0 + 3500.0);
+            CheckStatus();
+            const auto Y = static_cast<Single>(3500.0 - static_cast<double>(y) * 100.0);
+            CheckStatus();
+            painter.drawPoint(QPointF(X / 15.0, Y / 15.0));
+        }
+    }
+}
+
+void BM_DrawGrid(benchmark::State &state)
+{
+    graph::GraphSurface surface = MakeSurface();
+    const graph::GridColours colours{platform::RGB(255, 255, 255), platform::RGB(220, 220, 220),
+                                     platform::RGB(100, 100, 100), platform::RGB(0, 0, 0)};
+    for (auto _ : state) {
+        graph::DrawGrid(surface, colours);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_PlotLinear(benchmark::State &state)
+{
+    graph::GraphSurface surface = MakeSurface();
+    const graph::SurfaceSource source = [&surface]() -> graph::GraphSurface & { return surface; };
+    for (auto _ : state) {
+        graph::PlotLinear(1.0f, 10.0f, source);
+        benchmark::ClobberMemory();
+    }
+}
+
+constexpr int Repetitions = 15;
+
+BENCHMARK(BM_PlotParabola)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ParabolaFloor)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_NaiveParabola)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DrawGrid)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlotLinear)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+
+// Shows the usual table and keeps each benchmark's median for the ratios.
+class MedianCollector : public benchmark::ConsoleReporter
+{
+public:
+    std::map<std::string, double> medians;
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.aggregate_name == "median")
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // QPainter on a QImage needs a GUI application, not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    MedianCollector reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const auto &m = reporter.medians;
+    const auto ratio = [&m](const char *a, const char *b) {
+        return m.count(a) && m.count(b) ? m.at(a) / m.at(b) : std::nan("");
+    };
+    std::printf("\nMedians of %d repetitions, same run:\n", Repetitions);
+    std::printf("  PlotParabola / floor = %.2f (target <= 1.20)\n", ratio("BM_PlotParabola", "BM_ParabolaFloor"));
+    std::printf("  PlotParabola / naive = %.2f (target <= 0.25)\n", ratio("BM_PlotParabola", "BM_NaiveParabola"));
+    return 0;
+}

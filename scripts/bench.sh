@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds the optimised preset and runs the graph engine's benchmark.
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+build/release/bench/bench_plotters "$@"
