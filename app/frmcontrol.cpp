@@ -1,6 +1,8 @@
 #include "frmcontrol.h"
 
 #include "app/pictures.h"
+#include "dialogs/frmlinear.h"
+#include "dialogs/frmpara.h"
 #include "graph/frmgraph.h"
 #include "graph/graph_routines.h"
 #include "platform/system_colors.h"
@@ -43,6 +45,8 @@ FormDesign Design()
 frmControl::frmControl() : Form(Design())
 {
     control<QPushButton>("Command2")->setAccessibleName(QStringLiteral("ลบทั้งหมด"));
+    handle(control<QPushButton>("cmdLinear"), &QPushButton::clicked, &frmControl::cmdLinear_Click);
+    handle(control<QPushButton>("cmdParabola"), &QPushButton::clicked, &frmControl::cmdParabola_Click);
     handle(control<QPushButton>("Command2"), &QPushButton::clicked, &frmControl::Command2_Click);
     handle(menuItem("mnuExt"), &QAction::triggered, &frmControl::mnuExt_Click);
 }
@@ -60,6 +64,16 @@ void frmControl::Form_Resize()
 void frmControl::Form_Unload()
 {
     End();
+}
+
+void frmControl::cmdLinear_Click()
+{
+    Instance<frmLinear>().Show();
+}
+
+void frmControl::cmdParabola_Click()
+{
+    Instance<frmPara>().Show();
 }
 
 void frmControl::Command2_Click()

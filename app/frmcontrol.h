@@ -17,6 +17,8 @@ protected:
     void Form_Unload() override;
 
 private:
+    void cmdLinear_Click();
+    void cmdParabola_Click();
     void Command2_Click();
     void mnuExt_Click();
 };

@@ -6,9 +6,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFocusEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -54,6 +57,29 @@ QMenuBar *CreateMenuBar(QWidget &form, const std::vector<MenuItemDesign> &menu)
     }
     return bar;
 }
+
+// Reports a control's loss of focus to its own window's handler.
+class FocusWatcher : public QObject
+{
+public:
+    FocusWatcher(QWidget *control, std::function<void()> onLostFocus)
+        : QObject(control), m_onLostFocus(std::move(onLostFocus))
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
+            m_onLostFocus();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onLostFocus;
+};
 
 } // namespace
 
@@ -162,6 +188,24 @@ void Form::closeEvent(QCloseEvent *event)
     // drawing cannot be lost that way.
     if (m_closeBox && !HasEnded())
         RunHandler([this] { Unload(*this); });
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        for (QPushButton *button : m_client->findChildren<QPushButton *>()) {
+            if (button->isDefault() && button->isEnabled() && button->isVisible()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form::watchFocus(QWidget *control, std::function<void()> onLostFocus)
+{
+    new FocusWatcher(control, std::move(onLostFocus));
 }
 
 void Form::changeEvent(QEvent *event)

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include <typeindex>
 #include <typeinfo>
 
@@ -47,6 +49,13 @@ protected:
     virtual void Form_Unload() {}
     virtual void Form_Resize() {}
 
+    // Runs handler when control loses the focus inside this window; the
+    // window merely becoming inactive is not a loss of focus.
+    template <class F> void handleLostFocus(QWidget *control, void (F::*handler)())
+    {
+        watchFocus(control, [this, handler] { runEvent([this, handler] { (static_cast<F *>(this)->*handler)(); }); });
+    }
+
     // Connects a signal to an event handler run under RunHandler.
     template <class Sender, class Signal, class F> void handle(Sender *sender, Signal signal, void (F::*handler)())
     {
@@ -55,11 +64,14 @@ protected:
     }
 
     void closeEvent(QCloseEvent *event) override;
+    // Enter activates the default button, wherever the focus is, without moving it.
+    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     template <class Handler> void runEvent(Handler &&handler);
+    void watchFocus(QWidget *control, std::function<void()> onLostFocus);
     void place(const FormDesign &design, int menuHeight);
 
     QWidget *m_client = nullptr;

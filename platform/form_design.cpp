@@ -53,7 +53,8 @@ QWidget *CreateButton(QWidget &parent, const ControlDesign &design)
 {
     auto *button = new QPushButton(design.caption, &parent);
     button->setDefault(design.look.isDefault);
-    button->setAutoDefault(false);
+    // A button with the focus takes Enter itself; elsewhere Enter goes to the default button.
+    button->setAutoDefault(true);
     if (design.look.picture) {
         const QPixmap picture = QPixmap::fromImage(design.look.picture());
         button->setIcon(picture);

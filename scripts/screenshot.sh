@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders docs/screenshot.png: Curvista's windows on a virtual X screen, the
-# splash first, then the control panel and the graph window.
+# Renders docs/screenshot.png: Curvista's windows on a virtual X screen: the
+# control panel, the graph window with two curves and the linear dialog, and
+# below them the splash. Coordinates follow the windows' design positions.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -18,6 +19,14 @@ program_pid=$!
 sleep 0.6
 DISPLAY="$display" import -window root -crop 463x180+280+294 +repage "$work/splash.png"
 sleep 1.2
+# Draw y = x² from the parabola dialog and close it, then draw y = x + 10
+# from the linear dialog and leave it open.
+click() { DISPLAY="$display" xdotool mousemove "$1" "$2" click 1; sleep 0.4; }
+click 83 258
+click 332 490
+click 492 490
+click 83 226
+click 325 466
 DISPLAY="$display" import -window root "$work/main.png"
 
 convert "$work/main.png" \

@@ -39,3 +39,15 @@ inline QPoint WorldPixel(float x, float y)
     return platform::Instance<frmGraph>().surface().devicePixel(static_cast<float>(x * 100.0 + 3500.0),
                                                                 static_cast<float>(3500.0 - y * 100.0));
 }
+
+// World coordinates of the centre of a pixel column or row (at ratio 1).
+// Lines are sampled there, so a point of the line at that place lies in the
+// pixel the line lights.
+inline float ColumnCentreX(int column)
+{
+    return (15.0f * static_cast<float>(column) + 7.5f - 3500.0f) / 100.0f;
+}
+inline float RowCentreY(int row)
+{
+    return (3500.0f - (15.0f * static_cast<float>(row) + 7.5f)) / 100.0f;
+}

@@ -1,4 +1,6 @@
 #include "app_test_support.h"
+#include "dialogs/frmlinear.h"
+#include "dialogs/frmpara.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -19,6 +21,8 @@ const QList<QPair<QString, FormLoader>> Windows = {
     {QStringLiteral("frmMain"), []() -> Form & { return Instance<frmMain>(); }},
     {QStringLiteral("frmControl"), []() -> Form & { return Instance<frmControl>(); }},
     {QStringLiteral("frmGraph"), []() -> Form & { return Instance<frmGraph>(); }},
+    {QStringLiteral("frmLinear"), []() -> Form & { return Instance<frmLinear>(); }},
+    {QStringLiteral("frmPara"), []() -> Form & { return Instance<frmPara>(); }},
 };
 
 Form &LoadWindow(const QString &name)

@@ -1,0 +1,89 @@
+#include "frmlinear.h"
+
+#include "app/settings.h"
+#include "graph/graph_routines.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace platform;
+
+namespace {
+
+FormDesign Design()
+{
+    using enum ControlKind;
+    const ControlLook equation{.font = FontSpec{.points = 14.25}};
+    const ControlLook drawButton{.isDefault = true};
+    return {
+        .caption = QStringLiteral("เขียนกราฟเส้นตรง"),
+        .border = BorderStyle::FixedToolWindow,
+        .clientWidth = 5265,
+        .clientHeight = 3765,
+        .placement = Placement::Manual,
+        .clientLeft = 3555,
+        .clientTop = 3870,
+        .showInTaskbar = false,
+        // clang-format off
+        .controls = {
+            // name       kind           left   top  width height tab caption
+            {"Label2",   Label,          120,  240, 1095,   375, 1, QStringLiteral("รูปมาตรฐาน :")},
+            {"Label1",   Label,         1560,  120, 3615,   495, 0, QStringLiteral("y  =  mx  +  c"), equation},
+            {"Label3",   Label,          120,  840, 1215,   375, 2, QStringLiteral("สมการปัจจุบัน :")},
+            {"lblCurEQ", Label,         1560,  720, 3615,   495, 3, QStringLiteral("y  =  1x  +  10"), equation},
+            {"Label5",   Label,          120, 1440, 2895,   375, 4, QStringLiteral("กำหนดค่า m (สามารถเป็นทศนิยทมได้ ) : ")},
+            {"txtM",     TextBox,       3000, 1440, 2175,   375, 5, QStringLiteral("1")},
+            {"Label6",   Label,          120, 2040, 2895,   375, 6, QStringLiteral("กำหนดค่า c (สามารถเป็นทศนิยทมได้ ) : ")},
+            {"txtc",     TextBox,       3000, 2040, 2175,   375, 7, QStringLiteral("10")},
+            {"cmdOK",    CommandButton,  240, 2880, 2175,   495, 8, QStringLiteral("เขียนกราฟ"), drawButton},
+            {"cmdExit",  CommandButton, 2640, 2880, 2175,   495, 9, QStringLiteral("ปิดหน้าต่างนี้")},
+        },
+        // clang-format on
+    };
+}
+
+} // namespace
+
+frmLinear::frmLinear() : Form(Design())
+{
+    handle(control<QLineEdit>("txtc"), &QLineEdit::textChanged, &frmLinear::txtc_Change);
+    handleLostFocus(control<QLineEdit>("txtM"), &frmLinear::txtM_LostFocus);
+    handle(control<QPushButton>("cmdOK"), &QPushButton::clicked, &frmLinear::cmdOK_Click);
+    handle(control<QPushButton>("cmdExit"), &QPushButton::clicked, &frmLinear::cmdExit_Click);
+}
+
+void frmLinear::Form_Load()
+{
+    graph_mdl::LinearSlope = 1;
+    graph_mdl::LinearIntercept = 10;
+}
+
+void frmLinear::txtc_Change()
+{
+    graph_mdl::LinearIntercept = static_cast<Single>(Val(control<QLineEdit>("txtc")->text()));
+    RewriteEquation();
+}
+
+void frmLinear::txtM_LostFocus()
+{
+    graph_mdl::LinearSlope = static_cast<Single>(Val(control<QLineEdit>("txtM")->text()));
+    RewriteEquation();
+}
+
+void frmLinear::RewriteEquation()
+{
+    control<QLabel>("lblCurEQ")
+        ->setText(QStringLiteral("y  =  ") + SingleToText(graph_mdl::LinearSlope) + QStringLiteral("x  +  ") +
+                  SingleToText(graph_mdl::LinearIntercept));
+}
+
+void frmLinear::cmdOK_Click()
+{
+    graph_mdl::PlotLinear(graph_mdl::LinearSlope, graph_mdl::LinearIntercept);
+}
+
+void frmLinear::cmdExit_Click()
+{
+    Unload(*this);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/form.h"
+
+// The linear equation dialog: m is stored when its box loses the focus, c on
+// every change, and the draw button plots the stored pair.
+class frmLinear : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    frmLinear();
+
+protected:
+    void Form_Load() override;
+
+private:
+    void txtc_Change();
+    void txtM_LostFocus();
+    void cmdOK_Click();
+    void cmdExit_Click();
+    void RewriteEquation();
+};
