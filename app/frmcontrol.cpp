@@ -2,6 +2,7 @@
 
 #include "app/pictures.h"
 #include "dialogs/frmlinear.h"
+#include "dialogs/frmopt.h"
 #include "dialogs/frmpara.h"
 #include "graph/frmgraph.h"
 #include "graph/graph_routines.h"
@@ -48,6 +49,7 @@ frmControl::frmControl() : Form(Design())
     handle(control<QPushButton>("cmdLinear"), &QPushButton::clicked, &frmControl::cmdLinear_Click);
     handle(control<QPushButton>("cmdParabola"), &QPushButton::clicked, &frmControl::cmdParabola_Click);
     handle(control<QPushButton>("Command2"), &QPushButton::clicked, &frmControl::Command2_Click);
+    handle(menuItem("mnuOpt"), &QAction::triggered, &frmControl::mnuOpt_Click);
     handle(menuItem("mnuExt"), &QAction::triggered, &frmControl::mnuExt_Click);
 }
 
@@ -82,6 +84,11 @@ void frmControl::Command2_Click()
     Instance<frmGraph>().Show();
     graph_mdl::DrawGrid();
     SetFocus();
+}
+
+void frmControl::mnuOpt_Click()
+{
+    Instance<frmOpt>().Show(vbModal);
 }
 
 void frmControl::mnuExt_Click()

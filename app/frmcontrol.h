@@ -20,5 +20,6 @@ private:
     void cmdLinear_Click();
     void cmdParabola_Click();
     void Command2_Click();
+    void mnuOpt_Click();
     void mnuExt_Click();
 };

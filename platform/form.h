@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 
 #include <typeindex>
@@ -39,6 +40,15 @@ public:
     {
         return m_client->findChild<W *>(QString::fromLatin1(name));
     }
+    // A control array's members, by index.
+    template <class W> QList<W *> controlArray(const char *name) const
+    {
+        QList<W *> members = m_client->findChildren<W *>(QString::fromLatin1(name));
+        std::sort(members.begin(), members.end(), [](const W *a, const W *b) {
+            return a->property(ControlIndexProperty).toInt() < b->property(ControlIndexProperty).toInt();
+        });
+        return members;
+    }
     [[nodiscard]] QAction *menuItem(const char *name) const;
 
 signals:
@@ -54,6 +64,16 @@ protected:
     template <class F> void handleLostFocus(QWidget *control, void (F::*handler)())
     {
         watchFocus(control, [this, handler] { runEvent([this, handler] { (static_cast<F *>(this)->*handler)(); }); });
+    }
+
+    // Connects a control array member's signal to the array's handler, which
+    // receives the member's index.
+    template <class Sender, class Signal, class F>
+    void handle(Sender *sender, Signal signal, void (F::*handler)(int), int index)
+    {
+        connect(sender, signal, this, [this, handler, index] {
+            runEvent([this, handler, index] { (static_cast<F *>(this)->*handler)(index); });
+        });
     }
 
     // Connects a signal to an event handler run under RunHandler.

@@ -1,6 +1,9 @@
 #include "form_design.h"
 
+#include "colour_box.h"
 #include "system_colors.h"
+
+#include <QGroupBox>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +76,21 @@ QWidget *CreateImage(QWidget &parent, const ControlDesign &design)
     return image;
 }
 
+QWidget *CreateFrame(QWidget &parent, const ControlDesign &design)
+{
+    auto *frame = new QGroupBox(design.caption, &parent);
+    ApplyColours(*frame, design.look, QPalette::Window, QPalette::WindowText);
+    return frame;
+}
+
+QWidget *CreatePictureBox(QWidget &parent, const ControlDesign &design)
+{
+    auto *box = new ColourBox(&parent);
+    if (design.look.backColor)
+        box->setBackColor(*design.look.backColor);
+    return box;
+}
+
 QWidget *CreateControl(QWidget &parent, const ControlDesign &design)
 {
     switch (design.kind) {
@@ -85,6 +103,10 @@ QWidget *CreateControl(QWidget &parent, const ControlDesign &design)
         return CreateButton(parent, design);
     case ControlKind::Image:
         return CreateImage(parent, design);
+    case ControlKind::Frame:
+        return CreateFrame(parent, design);
+    case ControlKind::PictureBox:
+        return CreatePictureBox(parent, design);
     }
     return nullptr;
 }
@@ -95,8 +117,12 @@ void BuildControls(QWidget &client, const std::vector<ControlDesign> &controls)
 {
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (const ControlDesign &design : controls) {
-        QWidget *widget = CreateControl(client, design);
+        QWidget *parent =
+            design.look.container ? client.findChild<QWidget *>(QString::fromLatin1(design.look.container)) : &client;
+        QWidget *widget = CreateControl(*parent, design);
         widget->setObjectName(QString::fromLatin1(design.name));
+        if (design.look.index >= 0)
+            widget->setProperty(ControlIndexProperty, design.look.index);
         widget->setAccessibleName(design.caption);
         if (design.look.font)
             widget->setFont(DesignFont(*design.look.font));

@@ -26,9 +26,12 @@ QRect TwipsToPixels(int left, int top, int width, int height);
 
 enum class BorderStyle { FixedSingle, FixedToolWindow };
 enum class Placement { CenterScreen, Manual, WindowsDefault };
-enum class ControlKind { Label, TextBox, CommandButton, PictureButton, Image };
+enum class ControlKind { Label, TextBox, CommandButton, PictureButton, Image, Frame, PictureBox };
 
 constexpr int NoTabIndex = -1;
+
+// The property holding a control's index in its control array.
+constexpr const char *ControlIndexProperty = "Index";
 
 using PictureSource = QImage (*)();
 
@@ -41,6 +44,8 @@ struct ControlLook
     bool wordWrap = false;
     bool isDefault = false; // the window's default button, activated by Enter
     PictureSource picture = nullptr;
+    const char *container = nullptr; // a frame declared earlier; positions are then relative to it
+    int index = -1;                  // position in a control array of the same name
 };
 
 struct ControlDesign

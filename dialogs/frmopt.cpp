@@ -1,0 +1,90 @@
+#include "frmopt.h"
+
+#include "app/settings.h"
+#include "platform/colour_box.h"
+#include "platform/system_colors.h"
+
+#include <QPushButton>
+
+using namespace platform;
+
+namespace {
+
+const QString Note = QStringLiteral("    สีทั้งหมดจะเปลี่ยนไปตามที่เลือก หลังจากกดปุ่ม \"ลบทั้งหมด\"");
+
+FormDesign Design()
+{
+    using enum ControlKind;
+    const ControlLook frame{.backColor = vbMenuBar};
+    const auto inFrame = [](int index = -1) { return ControlLook{.container = "Frame1", .index = index}; };
+    const ControlLook note{.backColor = RGB(224, 224, 224), .wordWrap = true};
+    return {
+        .caption = QStringLiteral("Option"),
+        .border = BorderStyle::FixedToolWindow,
+        .clientWidth = 3705,
+        .clientHeight = 3345,
+        .placement = Placement::WindowsDefault,
+        .showInTaskbar = false,
+        .backColor = vbScrollBars,
+        // clang-format off
+        .controls = {
+            // name       kind           left   top  width height  tab caption
+            {"Frame1",   Frame,          120,  120, 2055,  2415,  0, QStringLiteral("กำหนดสี"), frame},
+            {"Label1",   Label,          240,  360,  855,   255,  1, QStringLiteral("แกน x , y :"), inFrame()},
+            {"PicCol",   PictureBox,    1200,  360,  375,   375,  2, {}, inFrame(0)},
+            {"Label2",   Label,          240,  840,  735,   255,  3, QStringLiteral("เส้นกริด :"), inFrame()},
+            {"PicCol",   PictureBox,    1200,  840,  375,   375,  4, {}, inFrame(1)},
+            {"Label3",   Label,          240, 1320,  855,   255,  5, QStringLiteral("เส้นกราฟ :"), inFrame()},
+            {"PicCol",   PictureBox,    1200, 1320,  375,   375,  6, {}, inFrame(2)},
+            {"Label5",   Label,          240, 1800,  735,   255, 10, QStringLiteral("สีพื้นหลัง :"), inFrame()},
+            {"PicCol",   PictureBox,    1200, 1800,  375,   375, 11, {}, inFrame(3)},
+            {"Command1", CommandButton, 2280,  240, 1215,   495,  7, QStringLiteral("ตกลง")},
+            {"Command2", CommandButton, 2280,  840, 1215,   495,  8, QStringLiteral("ยกเลิก")},
+            {"Label4",   Label,          120, 2640, 3495,   615,  9, Note, note},
+        },
+        // clang-format on
+    };
+}
+
+// The setting each colour box edits, by index.
+Colour *const Settings[] = {&graph_mdl::AxisColor, &graph_mdl::GridColor, &graph_mdl::PlotColor,
+                            &graph_mdl::BackgroundColor};
+
+} // namespace
+
+frmOpt::frmOpt() : Form(Design()), cdl1(CreateColourPicker())
+{
+    const QList<ColourBox *> boxes = controlArray<ColourBox>("PicCol");
+    for (int index = 0; index < boxes.size(); ++index)
+        handle(boxes[index], &ColourBox::clicked, &frmOpt::PicCol_Click, index);
+    handle(control<QPushButton>("Command1"), &QPushButton::clicked, &frmOpt::Command1_Click);
+    handle(control<QPushButton>("Command2"), &QPushButton::clicked, &frmOpt::Command2_Click);
+}
+
+void frmOpt::Form_Load()
+{
+    const QList<ColourBox *> boxes = controlArray<ColourBox>("PicCol");
+    for (int index = 0; index < boxes.size(); ++index)
+        boxes[index]->setBackColor(*Settings[index]);
+}
+
+void frmOpt::PicCol_Click(int Index)
+{
+    ColourBox *box = controlArray<ColourBox>("PicCol").at(Index);
+    cdl1->Color = box->backColor();
+    cdl1->ShowColor();
+    box->setBackColor(cdl1->Color);
+}
+
+void frmOpt::Command1_Click()
+{
+    const QList<ColourBox *> boxes = controlArray<ColourBox>("PicCol");
+    for (int index = 0; index < boxes.size(); ++index)
+        *Settings[index] = boxes[index]->backColor();
+    Unload(*this);
+}
+
+void frmOpt::Command2_Click()
+{
+    Unload(*this);
+}

@@ -1,0 +1,43 @@
+#include "colour_picker.h"
+
+#include "system_colors.h"
+
+#include <QApplication>
+#include <QColorDialog>
+
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+class QtColourPicker : public ColourPicker
+{
+public:
+    void ShowColor() override
+    {
+        const QColor chosen = QColorDialog::getColor(ToQColor(Color), QApplication::activeWindow());
+        if (chosen.isValid())
+            Color = FromQRgb(chosen.rgb());
+    }
+};
+
+ColourPickerFactory &CurrentFactory()
+{
+    static ColourPickerFactory factory = [] { return std::make_unique<QtColourPicker>(); };
+    return factory;
+}
+
+} // namespace
+
+std::unique_ptr<ColourPicker> CreateColourPicker()
+{
+    return CurrentFactory()();
+}
+
+ColourPickerFactory SetColourPickerFactory(ColourPickerFactory factory)
+{
+    return std::exchange(CurrentFactory(), std::move(factory));
+}
+
+} // namespace platform

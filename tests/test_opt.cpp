@@ -1,0 +1,209 @@
+#include "dialog_test_support.h"
+#include "dialogs/frmlinear.h"
+#include "dialogs/frmopt.h"
+#include "platform/colour_box.h"
+
+#include <QAction>
+#include <QTimer>
+
+#include <deque>
+#include <optional>
+
+using namespace platform;
+
+namespace {
+
+// Answers ShowColor from a script: a colour to choose, or nullopt to cancel.
+struct PickerScript
+{
+    std::deque<std::optional<Colour>> answers;
+    std::vector<Colour> offered; // Color as each ShowColor found it
+
+    class Picker : public ColourPicker
+    {
+    public:
+        explicit Picker(PickerScript &script) : m_script(script) {}
+        void ShowColor() override
+        {
+            m_script.offered.push_back(Color);
+            QVERIFY(!m_script.answers.empty());
+            const std::optional<Colour> answer = m_script.answers.front();
+            m_script.answers.pop_front();
+            if (answer)
+                Color = *answer;
+        }
+
+    private:
+        PickerScript &m_script;
+    };
+};
+
+QList<ColourBox *> Boxes(frmOpt &dialog)
+{
+    return dialog.controlArray<ColourBox>("PicCol");
+}
+
+std::vector<Colour> BoxColours(frmOpt &dialog)
+{
+    std::vector<Colour> colours;
+    for (const ColourBox *box : Boxes(dialog))
+        colours.push_back(box->backColor());
+    return colours;
+}
+
+std::vector<Colour> Settings()
+{
+    return {graph_mdl::AxisColor, graph_mdl::GridColor, graph_mdl::PlotColor, graph_mdl::BackgroundColor};
+}
+
+const std::vector<Colour> Defaults = {RGB(100, 100, 100), RGB(220, 220, 220), RGB(0, 0, 0), RGB(255, 255, 255)};
+
+} // namespace
+
+class TestOpt : public QObject
+{
+    Q_OBJECT
+
+    frmControl *m_panel = nullptr;
+    PickerScript m_script;
+    ColourPickerFactory m_previousFactory;
+
+    // Opens the dialog from the panel's menu; while it is modal, runs
+    // whileOpen, which must unload it. Returns whether the menu handler
+    // returned before the dialog was unloaded.
+    template <class Action> void withDialog(Action whileOpen)
+    {
+        bool menuHandlerReturned = false;
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            frmOpt *dialog = LoadedInstance<frmOpt>();
+            QVERIFY(dialog && dialog->isVisible());
+            QCOMPARE(QApplication::activeModalWidget(), dialog);
+            QVERIFY(!menuHandlerReturned);
+            ran = true;
+            whileOpen(*dialog);
+            if (LoadedInstance<frmOpt>())
+                Unload<frmOpt>();
+        });
+        m_panel->menuItem("mnuOpt")->trigger();
+        menuHandlerReturned = true;
+        QVERIFY(ran);
+        QVERIFY(!LoadedInstance<frmOpt>());
+    }
+
+private slots:
+    void init()
+    {
+        m_script = {};
+        m_previousFactory = SetColourPickerFactory([this] { return std::make_unique<PickerScript::Picker>(m_script); });
+        m_panel = &StartProgram();
+    }
+    void cleanup()
+    {
+        ResetProgram();
+        SetColourPickerFactory(m_previousFactory);
+    }
+
+    void designAndNote()
+    {
+        withDialog([](frmOpt &dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Option"));
+            QCOMPARE(dialog.windowType(), Qt::Tool);
+            QCOMPARE(dialog.client()->size(), QSize(247, 223));
+            const QString note = dialog.control<QLabel>("Label4")->text();
+            QCOMPARE(note, QStringLiteral("    สีทั้งหมดจะเปลี่ยนไปตามที่เลือก หลังจากกดปุ่ม \"ลบทั้งหมด\""));
+            QCOMPARE(dialog.control<QLabel>("Label4")->palette().color(QPalette::Window), QColor(224, 224, 224));
+            const QList<ColourBox *> boxes = Boxes(dialog);
+            QCOMPARE(boxes.size(), 4);
+            QCOMPARE(boxes[2]->parentWidget()->objectName(), QStringLiteral("Frame1"));
+            QCOMPARE(boxes[2]->geometry(), QRect(80, 88, 25, 25));
+        });
+    }
+
+    void firstOpeningShowsTheDefaultColoursAndOkKeepsThem()
+    {
+        withDialog([](frmOpt &dialog) {
+            QCOMPARE(BoxColours(dialog), Defaults);
+            dialog.control<QPushButton>("Command1")->click();
+        });
+        QCOMPARE(Settings(), Defaults);
+    }
+
+    void pickedThenCancelledKeepsTheSetting()
+    {
+        m_script.answers = {RGB(255, 0, 0)};
+        withDialog([](frmOpt &dialog) {
+            QTest::mouseClick(Boxes(dialog)[0], Qt::LeftButton);
+            QCOMPARE(Boxes(dialog)[0]->backColor(), RGB(255, 0, 0));
+            dialog.control<QPushButton>("Command2")->click();
+        });
+        QCOMPARE(m_script.offered, std::vector<Colour>{RGB(100, 100, 100)});
+        QCOMPARE(graph_mdl::AxisColor, RGB(100, 100, 100));
+        withDialog([](frmOpt &dialog) { QCOMPARE(Boxes(dialog)[0]->backColor(), RGB(100, 100, 100)); });
+    }
+
+    void closeBoxWritesNothing()
+    {
+        m_script.answers = {RGB(1, 2, 3)};
+        withDialog([](frmOpt &dialog) {
+            Boxes(dialog)[3]->setFocus();
+            QTest::keyClick(Boxes(dialog)[3], Qt::Key_Space);
+            dialog.close();
+        });
+        QCOMPARE(Settings(), Defaults);
+    }
+
+    void cancelledPickerKeepsTheFirstPick()
+    {
+        m_script.answers = {RGB(0, 128, 0), std::nullopt};
+        withDialog([](frmOpt &dialog) {
+            QTest::mouseClick(Boxes(dialog)[1], Qt::LeftButton);
+            QTest::mouseClick(Boxes(dialog)[1], Qt::LeftButton);
+            QCOMPARE(Boxes(dialog)[1]->backColor(), RGB(0, 128, 0));
+            dialog.control<QPushButton>("Command1")->click();
+        });
+        QCOMPARE(m_script.offered, (std::vector<Colour>{RGB(220, 220, 220), RGB(0, 128, 0)}));
+        QCOMPARE(Settings(), (std::vector<Colour>{Defaults[0], RGB(0, 128, 0), Defaults[2], Defaults[3]}));
+    }
+
+    void newColoursReachTheGraphAtTheNextClearing()
+    {
+        m_script.answers = {RGB(200, 0, 0), RGB(0, 0, 200), RGB(0, 150, 0), RGB(255, 255, 180)};
+        withDialog([](frmOpt &dialog) {
+            for (ColourBox *box : Boxes(dialog))
+                QTest::mouseClick(box, Qt::LeftButton);
+            dialog.control<QPushButton>("Command1")->click();
+        });
+        QCOMPARE(Settings(), (std::vector<Colour>{RGB(200, 0, 0), RGB(0, 0, 200), RGB(0, 150, 0), RGB(255, 255, 180)}));
+
+        graph_mdl::PlotParabola(1, 0, 0);
+        QCOMPARE(GraphPixel(WorldPixel(2.5f, 6.25f)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({233, 5}), qRgb(100, 100, 100));
+        QCOMPARE(GraphPixel({5, 5}), qRgb(255, 255, 255));
+
+        m_panel->control<QPushButton>("Command2")->click();
+        QCOMPARE(GraphPixel(WorldPixel(2.5f, 6.25f)), qRgb(255, 255, 180));
+        QCOMPARE(GraphPixel({233, 5}), qRgb(200, 0, 0));
+        QCOMPARE(GraphPixel({6, 5}), qRgb(0, 0, 200));
+        QCOMPARE(GraphPixel({5, 5}), qRgb(255, 255, 180));
+        graph_mdl::PlotParabola(1, 0, 0);
+        QCOMPARE(GraphPixel(WorldPixel(2.5f, 6.25f)), qRgb(0, 150, 0));
+    }
+
+    void otherWindowsTakeNoInputWhileOpen()
+    {
+        withDialog([this](frmOpt &dialog) {
+            QWindow *panelWindow = m_panel->windowHandle();
+            const QPoint linearButton = m_panel->control<QPushButton>("cmdLinear")->mapTo(m_panel, QPoint(10, 10));
+            QTest::mouseClick(panelWindow, Qt::LeftButton, {}, linearButton);
+            QVERIFY(!LoadedInstance<frmLinear>());
+            dialog.control<QPushButton>("Command2")->click();
+        });
+        QTest::mouseClick(m_panel->windowHandle(), Qt::LeftButton, {},
+                          m_panel->control<QPushButton>("cmdLinear")->mapTo(m_panel, QPoint(10, 10)));
+        QVERIFY(LoadedInstance<frmLinear>());
+    }
+};
+
+CURVISTA_TEST_MAIN(TestOpt)
+#include "test_opt.moc"
