@@ -54,9 +54,13 @@ Colour *const Settings[] = {&graph_mdl::AxisColor, &graph_mdl::GridColor, &graph
 
 frmOpt::frmOpt() : Form(Design()), cdl1(CreateColourPicker())
 {
+    static const QString BoxNames[] = {QStringLiteral("สีแกน x , y"), QStringLiteral("สีเส้นกริด"),
+                                       QStringLiteral("สีเส้นกราฟ"), QStringLiteral("สีพื้นหลัง")};
     const QList<ColourBox *> boxes = controlArray<ColourBox>("PicCol");
-    for (int index = 0; index < boxes.size(); ++index)
+    for (int index = 0; index < boxes.size(); ++index) {
+        boxes[index]->setAccessibleName(BoxNames[index]);
         handle(boxes[index], &ColourBox::clicked, &frmOpt::PicCol_Click, index);
+    }
     handle(control<QPushButton>("Command1"), &QPushButton::clicked, &frmOpt::Command1_Click);
     handle(control<QPushButton>("Command2"), &QPushButton::clicked, &frmOpt::Command2_Click);
 }

@@ -116,6 +116,7 @@ QWidget *CreateControl(QWidget &parent, const ControlDesign &design)
 void BuildControls(QWidget &client, const std::vector<ControlDesign> &controls)
 {
     std::vector<std::pair<int, QWidget *>> tabOrder;
+    QLabel *previousLabel = nullptr;
     for (const ControlDesign &design : controls) {
         QWidget *parent =
             design.look.container ? client.findChild<QWidget *>(QString::fromLatin1(design.look.container)) : &client;
@@ -124,6 +125,12 @@ void BuildControls(QWidget &client, const std::vector<ControlDesign> &controls)
         if (design.look.index >= 0)
             widget->setProperty(ControlIndexProperty, design.look.index);
         widget->setAccessibleName(design.caption);
+        // A text box is named by the label standing before it in the design.
+        if (auto *box = qobject_cast<QLineEdit *>(widget); box && previousLabel) {
+            box->setAccessibleName(previousLabel->text().trimmed());
+            previousLabel->setBuddy(box);
+        }
+        previousLabel = qobject_cast<QLabel *>(widget);
         if (design.look.font)
             widget->setFont(DesignFont(*design.look.font));
         widget->setGeometry(TwipsToPixels(design.left, design.top, design.width, design.height));

@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libgl-dev libbenchmark-dev
   fonts-thai-tlwg fonts-dejavu-core
   xvfb xauth xdotool imagemagick
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
