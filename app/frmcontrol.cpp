@@ -31,11 +31,11 @@ FormDesign Design()
         // clang-format off
         .controls = {
             // name          kind           left   top  width height  tab         caption
-            {"Image1",      Image,          120,   120,  480,   480, NoTabIndex, {},                                          {.picture = ProgramIcon}},
+            {"Image1",      Image,          120,   120,  480,   480, NoTabIndex, {},                                          {.picture = ProgramIcon, .description = QStringLiteral("Curvista")}},
             {"Label1",      Label,          840,   120, 1095,   495, 3,          QStringLiteral("   Brisvane       Curvista"), {.backColor = vbTitleBarText, .wordWrap = true}},
             {"cmdLinear",   CommandButton,  120,   720, 1815,   375, 0,          QStringLiteral("กราฟเส้นตรง")},
             {"cmdParabola", CommandButton,  120,  1200, 1815,   375, 2,          QStringLiteral("กราฟพาราโบลา")},
-            {"Command2",    PictureButton,  120,  1680, 1815,   495, 1,          {},                                          {.picture = EraserPicture}},
+            {"Command2",    PictureButton,  120,  1680, 1815,   495, 1,          {},                                          {.picture = EraserPicture, .description = QStringLiteral("ลบทั้งหมด")}},
         },
         // clang-format on
     };
@@ -45,7 +45,6 @@ FormDesign Design()
 
 frmControl::frmControl() : Form(Design())
 {
-    control<QPushButton>("Command2")->setAccessibleName(QStringLiteral("ลบทั้งหมด"));
     handle(control<QPushButton>("cmdLinear"), &QPushButton::clicked, &frmControl::cmdLinear_Click);
     handle(control<QPushButton>("cmdParabola"), &QPushButton::clicked, &frmControl::cmdParabola_Click);
     handle(control<QPushButton>("Command2"), &QPushButton::clicked, &frmControl::Command2_Click);

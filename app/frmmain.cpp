@@ -29,7 +29,7 @@ FormDesign Design()
         // clang-format off
         .controls = {
             // name     kind   left   top  width height  tab         caption
-            {"Image1", Image,     0,    0, 6960,  2250, NoTabIndex, {},                                    {.picture = SplashBanner}},
+            {"Image1", Image,     0,    0, 6960,  2250, NoTabIndex, {},                                    {.picture = SplashBanner, .description = QStringLiteral("Curvista 1.0, Brisvane")}},
             {"Label1", Label,  5640, 2280, 1215,   255, 0,          QStringLiteral("Version 1.00"),         underBanner},
             {"Label2", Label,   120, 2280, 4935,   255, 1,          QStringLiteral("Developer : Orvandel"), underBanner},
         },

@@ -16,7 +16,9 @@ FormDesign Design()
 {
     using enum ControlKind;
     const ControlLook frame{.backColor = vbMenuBar};
-    const auto inFrame = [](int index = -1) { return ControlLook{.container = "Frame1", .index = index}; };
+    const auto inFrame = [](int index = -1, const QString &description = {}) {
+        return ControlLook{.container = "Frame1", .index = index, .description = description};
+    };
     const ControlLook note{.backColor = RGB(224, 224, 224), .wordWrap = true};
     return {
         .caption = QStringLiteral("Option"),
@@ -31,13 +33,13 @@ FormDesign Design()
             // name       kind           left   top  width height  tab caption
             {"Frame1",   Frame,          120,  120, 2055,  2415,  0, QStringLiteral("กำหนดสี"), frame},
             {"Label1",   Label,          240,  360,  855,   255,  1, QStringLiteral("แกน x , y :"), inFrame()},
-            {"PicCol",   PictureBox,    1200,  360,  375,   375,  2, {}, inFrame(0)},
+            {"PicCol",   PictureBox,    1200,  360,  375,   375,  2, {}, inFrame(0, QStringLiteral("สีแกน x , y"))},
             {"Label2",   Label,          240,  840,  735,   255,  3, QStringLiteral("เส้นกริด :"), inFrame()},
-            {"PicCol",   PictureBox,    1200,  840,  375,   375,  4, {}, inFrame(1)},
+            {"PicCol",   PictureBox,    1200,  840,  375,   375,  4, {}, inFrame(1, QStringLiteral("สีเส้นกริด"))},
             {"Label3",   Label,          240, 1320,  855,   255,  5, QStringLiteral("เส้นกราฟ :"), inFrame()},
-            {"PicCol",   PictureBox,    1200, 1320,  375,   375,  6, {}, inFrame(2)},
+            {"PicCol",   PictureBox,    1200, 1320,  375,   375,  6, {}, inFrame(2, QStringLiteral("สีเส้นกราฟ"))},
             {"Label5",   Label,          240, 1800,  735,   255, 10, QStringLiteral("สีพื้นหลัง :"), inFrame()},
-            {"PicCol",   PictureBox,    1200, 1800,  375,   375, 11, {}, inFrame(3)},
+            {"PicCol",   PictureBox,    1200, 1800,  375,   375, 11, {}, inFrame(3, QStringLiteral("สีพื้นหลัง"))},
             {"Command1", CommandButton, 2280,  240, 1215,   495,  7, QStringLiteral("ตกลง")},
             {"Command2", CommandButton, 2280,  840, 1215,   495,  8, QStringLiteral("ยกเลิก")},
             {"Label4",   Label,          120, 2640, 3495,   615,  9, Note, note},
@@ -54,13 +56,9 @@ Colour *const Settings[] = {&graph_mdl::AxisColor, &graph_mdl::GridColor, &graph
 
 frmOpt::frmOpt() : Form(Design()), cdl1(CreateColourPicker())
 {
-    static const QString BoxNames[] = {QStringLiteral("สีแกน x , y"), QStringLiteral("สีเส้นกริด"),
-                                       QStringLiteral("สีเส้นกราฟ"), QStringLiteral("สีพื้นหลัง")};
     const QList<ColourBox *> boxes = controlArray<ColourBox>("PicCol");
-    for (int index = 0; index < boxes.size(); ++index) {
-        boxes[index]->setAccessibleName(BoxNames[index]);
+    for (int index = 0; index < boxes.size(); ++index)
         handle(boxes[index], &ColourBox::clicked, &frmOpt::PicCol_Click, index);
-    }
     handle(control<QPushButton>("Command1"), &QPushButton::clicked, &frmOpt::Command1_Click);
     handle(control<QPushButton>("Command2"), &QPushButton::clicked, &frmOpt::Command2_Click);
 }

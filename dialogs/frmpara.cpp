@@ -14,7 +14,10 @@ FormDesign Design()
 {
     using enum ControlKind;
     const ControlLook equation{.font = FontSpec{.points = 14.25}};
-    const ControlLook exponent{.font = FontSpec{.points = 8.25, .bold = true}};
+    const auto exponent = [](const QString &line) {
+        return ControlLook{.font = FontSpec{.points = 8.25, .bold = true},
+                           .description = QStringLiteral("ยกกำลังสอง (") + line + QStringLiteral(")")};
+    };
     const ControlLook drawButton{.isDefault = true};
     return {
         .caption = QStringLiteral("เขียนกราฟพาราโบลา"),
@@ -30,10 +33,10 @@ FormDesign Design()
             // name       kind           left   top  width height  tab caption
             {"Label2",   Label,          120,  240, 1095,   375,  2, QStringLiteral("รูปมาตรฐาน :")},
             {"Label1",   Label,         1560,  120, 3615,   495,  3, QStringLiteral("y  =  ax   +  bx + c"), equation},
-            {"Label4",   Label,         2520,  120,  135,   255,  4, QStringLiteral("2"), exponent},
+            {"Label4",   Label,         2520,  120,  135,   255,  4, QStringLiteral("2"), exponent(QStringLiteral("รูปมาตรฐาน"))},
             {"Label3",   Label,          120,  840, 1215,   375,  1, QStringLiteral("สมการปัจจุบัน :")},
             {"lblCurEQ", Label,         1560,  720, 3615,   495,  0, QStringLiteral("y  =  1x   +  0x + 0"), equation},
-            {"Label5",   Label,         2520,  720,  135,   255,  5, QStringLiteral("2"), exponent},
+            {"Label5",   Label,         2520,  720,  135,   255,  5, QStringLiteral("2"), exponent(QStringLiteral("สมการปัจจุบัน"))},
             {"Label6",   Label,          240, 1560, 2895,   375,  6, QStringLiteral("กำหนดค่า a (สามารถเป็นทศนิยทมได้ ) : ")},
             {"txta",     TextBox,       3240, 1560, 3255,   375,  9, QStringLiteral("1")},
             {"Label7",   Label,          240, 2040, 2895,   375,  7, QStringLiteral("กำหนดค่า b (สามารถเป็นทศนิยทมได้ ) : ")},

@@ -124,7 +124,7 @@ void BuildControls(QWidget &client, const std::vector<ControlDesign> &controls)
         widget->setObjectName(QString::fromLatin1(design.name));
         if (design.look.index >= 0)
             widget->setProperty(ControlIndexProperty, design.look.index);
-        widget->setAccessibleName(design.caption);
+        widget->setAccessibleName(design.look.description.isEmpty() ? design.caption : design.look.description);
         // A text box is named by the label standing before it in the design.
         if (auto *box = qobject_cast<QLineEdit *>(widget); box && previousLabel) {
             box->setAccessibleName(previousLabel->text().trimmed());

@@ -46,6 +46,7 @@ struct ControlLook
     PictureSource picture = nullptr;
     const char *container = nullptr; // a frame declared earlier; positions are then relative to it
     int index = -1;                  // position in a control array of the same name
+    QString description;             // accessible name, where the caption alone says too little
 };
 
 struct ControlDesign

@@ -1,0 +1,171 @@
+#include "dialog_test_support.h"
+#include "dialogs/frmlinear.h"
+#include "dialogs/frmopt.h"
+#include "dialogs/frmpara.h"
+#include "platform/colour_box.h"
+
+#include <QAction>
+#include <QTimer>
+
+using namespace platform;
+
+namespace {
+
+QWidget *FindByAccessibleName(const Form &form, const QString &name)
+{
+    for (QWidget *widget : form.client()->findChildren<QWidget *>())
+        if (widget->accessibleName() == name)
+            return widget;
+    return nullptr;
+}
+
+// Presses Tab until the widget has the focus; false if it is never reached.
+bool TabTo(QWidget *target)
+{
+    for (int presses = 0; presses < 20; ++presses) {
+        if (QApplication::focusWidget() == target)
+            return true;
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(),
+                        Qt::Key_Tab);
+    }
+    return QApplication::focusWidget() == target;
+}
+
+class AlwaysPicks : public ColourPicker
+{
+public:
+    void ShowColor() override { Color = RGB(9, 99, 199); }
+};
+
+using FormLoader = Form &(*)();
+
+const QList<QPair<QString, FormLoader>> Windows = {
+    {QStringLiteral("frmMain"), []() -> Form & { return Instance<frmMain>(); }},
+    {QStringLiteral("frmControl"), []() -> Form & { return Instance<frmControl>(); }},
+    {QStringLiteral("frmGraph"), []() -> Form & { return Instance<frmGraph>(); }},
+    {QStringLiteral("frmLinear"), []() -> Form & { return Instance<frmLinear>(); }},
+    {QStringLiteral("frmPara"), []() -> Form & { return Instance<frmPara>(); }},
+    {QStringLiteral("frmOpt"), []() -> Form & { return Instance<frmOpt>(); }},
+};
+
+} // namespace
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+    ColourPickerFactory m_previousFactory;
+
+private slots:
+    void initTestCase()
+    {
+        m_previousFactory = SetColourPickerFactory([] { return std::make_unique<AlwaysPicks>(); });
+    }
+    void cleanupTestCase() { SetColourPickerFactory(m_previousFactory); }
+    void cleanup() { ResetProgram(); }
+
+    void everyControlIsReachableByItsAccessibleName()
+    {
+        ResetProgram();
+        for (const auto &[name, load] : Windows) {
+            const Form &form = load();
+            for (QWidget *widget : form.client()->findChildren<QWidget *>()) {
+                if (widget->objectName().isEmpty() || widget->objectName() == QLatin1String("surface"))
+                    continue;
+                const QString label = name + "." + widget->objectName();
+                QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(label));
+                if (widget->property(ControlIndexProperty).isValid())
+                    continue; // array members share a design name
+                QVERIFY2(FindByAccessibleName(form, widget->accessibleName()) == widget, qPrintable(label));
+            }
+        }
+        QVERIFY(FindByAccessibleName(Instance<frmControl>(), QStringLiteral("ลบทั้งหมด")));
+        QVERIFY(FindByAccessibleName(Instance<frmOpt>(), QStringLiteral("สีเส้นกราฟ")));
+        QCOMPARE(FindByAccessibleName(Instance<frmLinear>(), QStringLiteral("กำหนดค่า m (สามารถเป็นทศนิยทมได้ ) :")),
+                 Box(Instance<frmLinear>(), "txtM"));
+    }
+
+    void linearLineDrawnFromTheKeyboardAlone()
+    {
+        frmControl &panel = StartProgram();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QVERIFY(TabTo(FindByAccessibleName(panel, QStringLiteral("กราฟเส้นตรง"))));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        frmLinear &dialog = Instance<frmLinear>();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(TabTo(Box(dialog, "txtM")));
+        QTest::keyClick(Box(dialog, "txtM"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Box(dialog, "txtM"), QStringLiteral("-1"));
+        QTest::keyClick(Box(dialog, "txtM"), Qt::Key_Tab);
+        QTest::keyClick(Box(dialog, "txtc"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Box(dialog, "txtc"), QStringLiteral("5"));
+        QTest::keyClick(Box(dialog, "txtc"), Qt::Key_Return);
+        const float x = ColumnCentreX(300);
+        QCOMPARE(GraphPixel(WorldPixel(x, -x + 5)), qRgb(0, 0, 0));
+        QVERIFY(TabTo(dialog.control<QPushButton>("cmdExit")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!LoadedInstance<frmLinear>());
+    }
+
+    void parabolaDrawnFromTheKeyboardAlone()
+    {
+        frmControl &panel = StartProgram();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QVERIFY(TabTo(panel.control<QPushButton>("cmdParabola")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        frmPara &dialog = Instance<frmPara>();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(TabTo(Box(dialog, "txtc")));
+        QTest::keyClick(Box(dialog, "txtc"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Box(dialog, "txtc"), QStringLiteral("-10"));
+        QVERIFY(TabTo(dialog.control<QPushButton>("cmdOK")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(GraphPixel(WorldPixel(3, -1)), qRgb(0, 0, 0));
+    }
+
+    void clearFromTheKeyboard()
+    {
+        frmControl &panel = StartProgram();
+        graph_mdl::PlotParabola(1, 0, 0);
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QVERIFY(TabTo(panel.control<QPushButton>("Command2")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(GraphPixel(WorldPixel(2.5f, 6.25f)), qRgb(255, 255, 255));
+    }
+
+    void coloursChosenFromTheKeyboardAlone()
+    {
+        frmControl &panel = StartProgram();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            frmOpt &dialog = Instance<frmOpt>();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QVERIFY(TabTo(FindByAccessibleName(dialog, QStringLiteral("สีเส้นกริด"))));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QVERIFY(TabTo(dialog.control<QPushButton>("Command1")));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            ran = true;
+        });
+        QTest::keyClick(&panel, Qt::Key_O, Qt::AltModifier);
+        QVERIFY(ran);
+        QCOMPARE(graph_mdl::GridColor, RGB(9, 99, 199));
+        QCOMPARE(graph_mdl::AxisColor, RGB(100, 100, 100));
+    }
+
+    void altXEndsTheProgram()
+    {
+        frmControl &panel = StartProgram();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QTest::keyClick(&panel, Qt::Key_X, Qt::AltModifier);
+        QVERIFY(HasEnded());
+    }
+};
+
+CURVISTA_TEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"
