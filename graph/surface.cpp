@@ -84,6 +84,7 @@ void PixelPen::setPixel(int x, int y) const
 
 void PixelPen::line(Single X1, Single Y1, Single X2, Single Y2) const
 {
+    Q_ASSERT(std::isfinite(X1) && std::isfinite(Y1) && std::isfinite(X2) && std::isfinite(Y2));
     // Clipped in floating point first: canvas coordinates may lie far beyond
     // any integer range. Ends inside the surface keep their exact position,
     // so they light the same pixel as a point there.

@@ -39,6 +39,8 @@ public:
     // Where a canvas point's pixel lies in the image's memory; -1 outside.
     [[nodiscard]] qsizetype pixelIndex(Single X, Single Y) const
     {
+        // The mapping's checks let no infinity or NaN reach the surface.
+        Q_ASSERT(std::isfinite(X) && std::isfinite(Y));
         const double px = std::floor(devicePosition(X));
         const double py = std::floor(devicePosition(Y));
         if (px >= 0.0 && py >= 0.0 && px < m_width && py < m_height)

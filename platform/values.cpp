@@ -2,6 +2,7 @@
 
 #include "runtime_error.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -132,7 +133,11 @@ QString NumberToText(double value, int significantDigits)
         return value > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
     if (value == 0.0)
         return QStringLiteral("0"); // never "-0"
-    QString text = QString::number(value, 'g', significantDigits);
+    // The exact binary value rounded, ties to even, as printf's %g does.
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general,
+                                      significantDigits);
+    QString text = QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
     text.replace(u'e', u'E');
     return text;
 }
