@@ -76,7 +76,8 @@ private slots:
                                << "0.1";
         QTest::newRow("negative") << -3.5 << "-3.5"
                                   << "-3.5";
-        QTest::newRow("tie rounds to even") << 122880.25 << "122880.2" << "122880.25";
+        QTest::newRow("tie rounds to even") << 122880.25 << "122880.2"
+                                            << "122880.25";
         QTest::newRow("negative zero") << -0.0 << "0"
                                        << "0";
         QTest::newRow("large") << 1e20 << "1E+20"
