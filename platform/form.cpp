@@ -110,6 +110,11 @@ Form::Form(const FormDesign &design) : m_closeBox(design.titleBar && design.clos
     place(design, menuHeight);
 }
 
+Form::~Form()
+{
+    m_unloaded = true;
+}
+
 void Form::place(const FormDesign &design, int menuHeight)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -257,6 +262,7 @@ void Unload(Form &form)
             break;
         }
     }
+    form.m_unloaded = true;
     form.hide();
     for (QTimer *timer : form.findChildren<QTimer *>())
         timer->stop();

@@ -27,6 +27,7 @@ class Form : public QWidget
 
 public:
     explicit Form(const FormDesign &design);
+    ~Form() override;
 
     // Modeless: shows and returns. vbModal: returns once the form is unloaded.
     void Show(int modal = 0);
@@ -96,6 +97,10 @@ private:
 
     QWidget *m_client = nullptr;
     bool m_closeBox = true;
+    // Set once unloading starts: the window's controls may still send events
+    // (a focused box losing its focus as it is destroyed), but no handler of
+    // an unloaded window runs.
+    bool m_unloaded = false;
 
     friend void LoadForm(Form &form);
     friend void Unload(Form &form);
@@ -105,7 +110,7 @@ bool HasEnded();
 
 template <class Handler> void Form::runEvent(Handler &&handler)
 {
-    if (!HasEnded())
+    if (!HasEnded() && !m_unloaded)
         RunHandler(std::forward<Handler>(handler));
 }
 

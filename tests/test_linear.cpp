@@ -228,6 +228,19 @@ private slots:
         QCOMPARE(graph_mdl::LinearIntercept, 10.0f);
     }
 
+    // Closed before the window system has activated it: the activation then
+    // arrives for the hidden dialog, and its m box loses the focus only as the
+    // dialog is destroyed. No handler of an unloaded dialog may run then.
+    void closingBeforeActivationRunsNoHandlerOfTheUnloadedDialog()
+    {
+        m_panel->control<QPushButton>("cmdLinear")->click();
+        Instance<frmLinear>().control<QPushButton>("cmdExit")->click();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!LoadedInstance<frmLinear>());
+        QCOMPARE(graph_mdl::LinearSlope, 1.0f);
+    }
+
     void drawingAnInfiniteSlopeIsReportedAndNothingIsLost()
     {
         const RecordedErrors recorded;
