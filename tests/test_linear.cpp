@@ -241,22 +241,43 @@ private slots:
         QCOMPARE(graph_mdl::LinearSlope, 1.0f);
     }
 
-    void drawingAnInfiniteSlopeIsReportedAndNothingIsLost()
+    // Each error the linear dialog can raise is reported; the next line is
+    // drawn and the one drawn before stays.
+    void runtimeErrorsAreReportedAndNothingIsLost_data()
     {
+        QTest::addColumn<QString>("m");
+        QTest::addColumn<QString>("c");
+        QTest::newRow("mapping beyond Single") << "1e35"
+                                               << "10";
+        QTest::newRow("m * 50 beyond Single") << "1e37"
+                                              << "10";
+        QTest::newRow("infinite slope") << "1e39"
+                                        << "10";
+        QTest::newRow("invalid: infinity minus infinity") << "1e39"
+                                                          << "-1e39";
+    }
+    void runtimeErrorsAreReportedAndNothingIsLost()
+    {
+        QFETCH(QString, m);
+        QFETCH(QString, c);
         const RecordedErrors recorded;
         frmLinear &dialog = open();
         dialog.control<QPushButton>("cmdOK")->click();
-        TypeInto(Box(dialog, "txtM"), QStringLiteral("1e39"));
+        TypeInto(Box(dialog, "txtM"), m);
         QTest::keyClick(Box(dialog, "txtM"), Qt::Key_Tab);
+        TypeInto(Box(dialog, "txtc"), c);
         dialog.control<QPushButton>("cmdOK")->click();
         QCOMPARE(recorded.numbers(), std::vector<int>{6});
         QVERIFY(!HasEnded());
+        QVERIFY(dialog.isVisible());
         const float x = ColumnCentreX(100);
         QCOMPARE(GraphPixel(WorldPixel(x, x + 10)), qRgb(0, 0, 0));
 
         TypeInto(Box(dialog, "txtM"), QStringLiteral("-1"));
         QTest::keyClick(Box(dialog, "txtM"), Qt::Key_Tab);
+        TypeInto(Box(dialog, "txtc"), QStringLiteral("10"));
         dialog.control<QPushButton>("cmdOK")->click();
+        QCOMPARE(recorded.numbers(), std::vector<int>{6});
         QCOMPARE(GraphPixel(WorldPixel(x, -x + 10)), qRgb(0, 0, 0));
         QCOMPARE(GraphPixel(WorldPixel(x, x + 10)), qRgb(0, 0, 0));
     }
@@ -272,6 +293,10 @@ private slots:
         QCOMPARE(Equation(dialog), QStringLiteral("y  =  1x  +  Infinity"));
         QCOMPARE(Box(dialog, "txtc")->text(), QStringLiteral("1e400"));
         QVERIFY(!HasEnded());
+        TypeInto(Box(dialog, "txtc"), QStringLiteral("-2"));
+        dialog.control<QPushButton>("cmdOK")->click();
+        const float x = ColumnCentreX(100);
+        QCOMPARE(GraphPixel(WorldPixel(x, x - 2)), qRgb(0, 0, 0));
     }
 };
 
