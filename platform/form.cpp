@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <map>
 
 namespace platform {
@@ -112,7 +113,11 @@ Form::Form(const FormDesign &design) : m_closeBox(design.titleBar && design.clos
 
 Form::~Form()
 {
+    // The controls outlive this part of the window while QWidget destroys
+    // them; nothing they send may reach a handler by then.
     m_unloaded = true;
+    qDeleteAll(m_focusWatchers);
+    QObject::disconnect(nullptr, nullptr, this, nullptr);
 }
 
 void Form::place(const FormDesign &design, int menuHeight)
@@ -198,11 +203,13 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        for (QPushButton *button : m_client->findChildren<QPushButton *>()) {
-            if (button->isDefault() && button->isEnabled() && button->isVisible()) {
-                button->click();
-                return;
-            }
+        const QList<QPushButton *> buttons = m_client->findChildren<QPushButton *>();
+        const auto defaultButton = std::find_if(buttons.begin(), buttons.end(), [](const QPushButton *button) {
+            return button->isDefault() && button->isEnabled() && button->isVisible();
+        });
+        if (defaultButton != buttons.end()) {
+            (*defaultButton)->click();
+            return;
         }
     }
     QWidget::keyPressEvent(event);
@@ -210,7 +217,7 @@ void Form::keyPressEvent(QKeyEvent *event)
 
 void Form::watchFocus(QWidget *control, std::function<void()> onLostFocus)
 {
-    new FocusWatcher(control, std::move(onLostFocus));
+    m_focusWatchers.push_back(new FocusWatcher(control, std::move(onLostFocus)));
 }
 
 void Form::changeEvent(QEvent *event)
@@ -255,13 +262,7 @@ void LoadForm(Form &form)
 void Unload(Form &form)
 {
     form.Form_Unload();
-    auto &forms = TheRegistry().forms;
-    for (auto it = forms.begin(); it != forms.end(); ++it) {
-        if (it->second == &form) {
-            forms.erase(it);
-            break;
-        }
-    }
+    std::erase_if(TheRegistry().forms, [&form](const auto &entry) { return entry.second == &form; });
     form.m_unloaded = true;
     form.hide();
     for (QTimer *timer : form.findChildren<QTimer *>())

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 #include <typeindex>
 #include <typeinfo>
@@ -101,6 +102,7 @@ private:
     // (a focused box losing its focus as it is destroyed), but no handler of
     // an unloaded window runs.
     bool m_unloaded = false;
+    std::vector<QObject *> m_focusWatchers;
 
     friend void LoadForm(Form &form);
     friend void Unload(Form &form);

@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  cmake ninja-build g++ pkg-config clang-format
+  cmake ninja-build g++ pkg-config clang-format clang-tidy cppcheck
+  clang libclang-rt-14-dev
   qt6-base-dev libgl-dev libbenchmark-dev
   fonts-thai-tlwg fonts-dejavu-core
   xvfb xauth xdotool imagemagick

@@ -1,7 +1,18 @@
 #!/usr/bin/env bash
-# Builds the optimised preset and runs the whole test suite, headless.
+# Builds and runs the whole test suite, headless: the optimised build with
+# static analysis and the package checks, then the same tests under
+# AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, then each
+# fuzz target for a bounded number of inputs.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 ctest --preset release
+
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize
+
+cmake --preset fuzz
+cmake --build --preset fuzz
+ctest --preset fuzz
