@@ -63,8 +63,8 @@ QMenuBar *CreateMenuBar(QWidget &form, const std::vector<MenuItemDesign> &menu)
 class FocusWatcher : public QObject
 {
 public:
-    FocusWatcher(QWidget *control, std::function<void()> onLostFocus)
-        : QObject(control), m_onLostFocus(std::move(onLostFocus))
+    FocusWatcher(QObject *context, QWidget *control, std::function<void()> onLostFocus)
+        : QObject(context), m_onLostFocus(std::move(onLostFocus))
     {
         control->installEventFilter(this);
     }
@@ -84,7 +84,7 @@ private:
 
 } // namespace
 
-Form::Form(const FormDesign &design) : m_closeBox(design.titleBar && design.closeBox)
+Form::Form(const FormDesign &design) : m_closeBox(design.titleBar && design.closeBox), m_handlers(new QObject(this))
 {
     setWindowFlags(FlagsFor(design));
     setWindowTitle(design.caption);
@@ -113,11 +113,8 @@ Form::Form(const FormDesign &design) : m_closeBox(design.titleBar && design.clos
 
 Form::~Form()
 {
-    // The controls outlive this part of the window while QWidget destroys
-    // them; nothing they send may reach a handler by then.
     m_unloaded = true;
-    qDeleteAll(m_focusWatchers);
-    QObject::disconnect(nullptr, nullptr, this, nullptr);
+    delete m_handlers;
 }
 
 void Form::place(const FormDesign &design, int menuHeight)
@@ -217,7 +214,7 @@ void Form::keyPressEvent(QKeyEvent *event)
 
 void Form::watchFocus(QWidget *control, std::function<void()> onLostFocus)
 {
-    m_focusWatchers.push_back(new FocusWatcher(control, std::move(onLostFocus)));
+    new FocusWatcher(m_handlers, control, std::move(onLostFocus));
 }
 
 void Form::changeEvent(QEvent *event)

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <vector>
 
 #include <typeindex>
 #include <typeinfo>
@@ -73,7 +72,7 @@ protected:
     template <class Sender, class Signal, class F>
     void handle(Sender *sender, Signal signal, void (F::*handler)(int), int index)
     {
-        connect(sender, signal, this, [this, handler, index] {
+        connect(sender, signal, m_handlers, [this, handler, index] {
             runEvent([this, handler, index] { (static_cast<F *>(this)->*handler)(index); });
         });
     }
@@ -81,7 +80,7 @@ protected:
     // Connects a signal to an event handler run under RunHandler.
     template <class Sender, class Signal, class F> void handle(Sender *sender, Signal signal, void (F::*handler)())
     {
-        connect(sender, signal, this,
+        connect(sender, signal, m_handlers,
                 [this, handler] { runEvent([this, handler] { (static_cast<F *>(this)->*handler)(); }); });
     }
 
@@ -102,7 +101,10 @@ private:
     // (a focused box losing its focus as it is destroyed), but no handler of
     // an unloaded window runs.
     bool m_unloaded = false;
-    std::vector<QObject *> m_focusWatchers;
+    // Context of every handler connection and focus watcher; destroyed first,
+    // so that nothing the controls send while QWidget destroys them reaches
+    // a handler of this window.
+    QObject *m_handlers = nullptr;
 
     friend void LoadForm(Form &form);
     friend void Unload(Form &form);
