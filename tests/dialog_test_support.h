@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app_test_support.h"
+#include "dialogs/frmlinear.h"
+#include "dialogs/frmopt.h"
+#include "dialogs/frmpara.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,4 +48,22 @@ inline void TypeInto(QLineEdit *box, const QString &text)
         QTest::keyClick(box, Qt::Key_Backspace);
     else
         QTest::keyClicks(box, text);
+}
+
+using FormLoader = platform::Form &(*)();
+
+// Every window of the program by name; calling the loader loads it.
+inline const QList<QPair<QString, FormLoader>> &AllWindows()
+{
+    using platform::Form;
+    using platform::Instance;
+    static const QList<QPair<QString, FormLoader>> windows = {
+        {QStringLiteral("frmMain"), []() -> Form & { return Instance<frmMain>(); }},
+        {QStringLiteral("frmControl"), []() -> Form & { return Instance<frmControl>(); }},
+        {QStringLiteral("frmGraph"), []() -> Form & { return Instance<frmGraph>(); }},
+        {QStringLiteral("frmLinear"), []() -> Form & { return Instance<frmLinear>(); }},
+        {QStringLiteral("frmPara"), []() -> Form & { return Instance<frmPara>(); }},
+        {QStringLiteral("frmOpt"), []() -> Form & { return Instance<frmOpt>(); }},
+    };
+    return windows;
 }

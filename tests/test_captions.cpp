@@ -1,7 +1,4 @@
-#include "app_test_support.h"
-#include "dialogs/frmlinear.h"
-#include "dialogs/frmopt.h"
-#include "dialogs/frmpara.h"
+#include "dialog_test_support.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -15,21 +12,9 @@ using namespace platform;
 
 namespace {
 
-using FormLoader = Form &(*)();
-
-// Every window built so far, by name.
-const QList<QPair<QString, FormLoader>> Windows = {
-    {QStringLiteral("frmMain"), []() -> Form & { return Instance<frmMain>(); }},
-    {QStringLiteral("frmControl"), []() -> Form & { return Instance<frmControl>(); }},
-    {QStringLiteral("frmGraph"), []() -> Form & { return Instance<frmGraph>(); }},
-    {QStringLiteral("frmLinear"), []() -> Form & { return Instance<frmLinear>(); }},
-    {QStringLiteral("frmPara"), []() -> Form & { return Instance<frmPara>(); }},
-    {QStringLiteral("frmOpt"), []() -> Form & { return Instance<frmOpt>(); }},
-};
-
 Form &LoadWindow(const QString &name)
 {
-    for (const auto &[windowName, load] : Windows)
+    for (const auto &[windowName, load] : AllWindows())
         if (windowName == name)
             return load();
     qFatal("unknown window");
@@ -81,7 +66,7 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
-        for (const auto &[name, load] : Windows) {
+        for (const auto &[name, load] : AllWindows()) {
             for (const QWidget *widget : load().client()->findChildren<QWidget *>()) {
                 if (!CaptionOf(widget).isEmpty())
                     QTest::newRow(qPrintable(name + "." + widget->objectName())) << name << widget->objectName();

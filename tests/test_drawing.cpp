@@ -1,38 +1,16 @@
 #include "graph/drawing.h"
+#include "surface_test_support.h"
 #include "test_support.h"
 
 #include <cmath>
-#include <optional>
 
 using namespace graph;
 using platform::RGB;
 
 namespace {
 
-// A graph surface that is created, like the graph window, on first use.
-struct LazySurface
-{
-    std::optional<GraphSurface> surface;
-    int fetches = 0;
-    SurfaceSource source = [this]() -> GraphSurface & {
-        ++fetches;
-        if (!surface)
-            surface.emplace(QSize(465, 465), 1.0, qRgb(255, 255, 255));
-        return *surface;
-    };
-};
-
 const GridColours DefaultColours{
     .background = RGB(255, 255, 255), .grid = RGB(220, 220, 220), .axis = RGB(100, 100, 100), .plot = RGB(0, 0, 0)};
-
-int CountPixels(const QImage &image, QRgb colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
-    return count;
-}
 
 bool IsGridPosition(int pixel)
 {

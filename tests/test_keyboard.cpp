@@ -1,7 +1,4 @@
 #include "dialog_test_support.h"
-#include "dialogs/frmlinear.h"
-#include "dialogs/frmopt.h"
-#include "dialogs/frmpara.h"
 #include "platform/colour_box.h"
 
 #include <QAction>
@@ -37,17 +34,6 @@ public:
     void ShowColor() override { Color = RGB(9, 99, 199); }
 };
 
-using FormLoader = Form &(*)();
-
-const QList<QPair<QString, FormLoader>> Windows = {
-    {QStringLiteral("frmMain"), []() -> Form & { return Instance<frmMain>(); }},
-    {QStringLiteral("frmControl"), []() -> Form & { return Instance<frmControl>(); }},
-    {QStringLiteral("frmGraph"), []() -> Form & { return Instance<frmGraph>(); }},
-    {QStringLiteral("frmLinear"), []() -> Form & { return Instance<frmLinear>(); }},
-    {QStringLiteral("frmPara"), []() -> Form & { return Instance<frmPara>(); }},
-    {QStringLiteral("frmOpt"), []() -> Form & { return Instance<frmOpt>(); }},
-};
-
 } // namespace
 
 class TestKeyboard : public QObject
@@ -67,7 +53,7 @@ private slots:
     void everyControlIsReachableByItsAccessibleName()
     {
         ResetProgram();
-        for (const auto &[name, load] : Windows) {
+        for (const auto &[name, load] : AllWindows()) {
             const Form &form = load();
             for (QWidget *widget : form.client()->findChildren<QWidget *>()) {
                 if (widget->objectName().isEmpty() || widget->objectName() == QLatin1String("surface"))

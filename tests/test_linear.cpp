@@ -1,5 +1,4 @@
 #include "dialog_test_support.h"
-#include "dialogs/frmlinear.h"
 
 using namespace platform;
 

@@ -1,6 +1,4 @@
 #include "dialog_test_support.h"
-#include "dialogs/frmlinear.h"
-#include "dialogs/frmopt.h"
 #include "platform/colour_box.h"
 
 #include <QAction>

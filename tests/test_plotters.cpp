@@ -1,43 +1,16 @@
 #include "graph/plotters.h"
+#include "surface_test_support.h"
 #include "test_support.h"
 
 #include <cmath>
 #include <limits>
-#include <optional>
 
 using namespace graph;
 using platform::RGB;
 
 namespace {
 
-constexpr QRgb Black = 0xFF000000;
 constexpr float Infinity = std::numeric_limits<float>::infinity();
-
-// A white graph surface, created on first use like the graph window.
-struct LazySurface
-{
-    std::optional<GraphSurface> surface;
-    int fetches = 0;
-    SurfaceSource source = [this]() -> GraphSurface & {
-        ++fetches;
-        if (!surface) {
-            surface.emplace(QSize(465, 465), 1.0, qRgb(255, 255, 255));
-            surface->setForeColor(RGB(0, 0, 0));
-        }
-        return *surface;
-    };
-
-    [[nodiscard]] int count(QRgb colour) const
-    {
-        int n = 0;
-        const QImage &image = surface->image();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixel(x, y) == colour ? 1 : 0;
-        return n;
-    }
-    [[nodiscard]] QRgb at(float X, float Y) const { return surface->image().pixel(surface->devicePixel(X, Y)); }
-};
 
 struct Pass
 {

@@ -1,7 +1,4 @@
 #include "dialog_test_support.h"
-#include "dialogs/frmlinear.h"
-#include "dialogs/frmopt.h"
-#include "dialogs/frmpara.h"
 
 #include <QAction>
 #include <QTimer>

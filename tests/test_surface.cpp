@@ -1,4 +1,5 @@
 #include "graph/surface.h"
+#include "surface_test_support.h"
 #include "test_support.h"
 
 using graph::GraphSurface;
@@ -7,23 +8,11 @@ using platform::Single;
 
 namespace {
 
-constexpr QRgb White = 0xFFFFFFFF;
-constexpr QRgb Black = 0xFF000000;
-
 GraphSurface BlackOnWhite(double dpr)
 {
     GraphSurface surface(QSize(465, 465), dpr, White);
     surface.setForeColor(RGB(0, 0, 0));
     return surface;
-}
-
-int CountPixels(const QImage &image, QRgb colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
-    return count;
 }
 
 } // namespace
