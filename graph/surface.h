@@ -41,8 +41,9 @@ public:
     {
         // The mapping's checks let no infinity or NaN reach the surface.
         Q_ASSERT(std::isfinite(X) && std::isfinite(Y));
-        const double px = std::floor(devicePosition(X));
-        const double py = std::floor(devicePosition(Y));
+        const double px = devicePosition(X);
+        const double py = devicePosition(Y);
+        // Within these bounds truncation is the floor, without a call to floor().
         if (px >= 0.0 && py >= 0.0 && px < m_width && py < m_height)
             return static_cast<qsizetype>(py) * m_stride + static_cast<qsizetype>(px);
         return -1;

@@ -146,6 +146,11 @@ QAction *Form::menuItem(const char *name) const
 void Form::Show(int modal)
 {
     if (modal != vbModal) {
+        // Shown again, a window the user has lost behind others comes forward.
+        if (isVisible()) {
+            raise();
+            activateWindow();
+        }
         show();
         return;
     }
