@@ -70,6 +70,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
             std::abort();
     });
     graph_mdl::Main();
+    // First use of each window and font happens here, not inside an input.
+    DrawLinear({QStringLiteral("1"), QStringLiteral("10"), QString()});
+    DrawParabola({QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0")});
     // libFuzzer ends the process with exit(): close down before the leak check.
     std::atexit([] {
         platform::ResetForms();

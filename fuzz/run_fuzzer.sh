@@ -5,6 +5,7 @@
 set -euo pipefail
 target=$1 corpus=$2 runs=$3
 shift 3
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 status=0

@@ -9,6 +9,7 @@ seconds=${2:-600}
 scripts/setup.sh
 cmake --preset fuzz
 cmake --build --preset fuzz --target "fuzz_$target"
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0"
 scratch=$(mktemp -d)
 build/fuzz/fuzz/"fuzz_$target" -max_total_time="$seconds" -max_len=256 -print_final_stats=1 \
   -artifact_prefix="$scratch/" "$scratch" "fuzz/corpus/$target"
