@@ -36,9 +36,8 @@ PixelPen GraphSurface::pen()
 
 QPoint GraphSurface::devicePixel(Single X, Single Y) const
 {
-    const double scale = m_image.devicePixelRatio() / TwipsPerPixel;
-    return {static_cast<int>(std::floor(static_cast<double>(X) * scale)),
-            static_cast<int>(std::floor(static_cast<double>(Y) * scale))};
+    const double dpr = m_image.devicePixelRatio();
+    return {static_cast<int>(std::floor(DevicePosition(X, dpr))), static_cast<int>(std::floor(DevicePosition(Y, dpr)))};
 }
 
 namespace {

@@ -17,6 +17,13 @@ using platform::Single;
 
 constexpr double TwipsPerPixel = 15.0;
 
+// The position, in device pixels, of a canvas coordinate; its floor is the
+// pixel holding it. The one rule for points, lines and anyone locating them.
+inline double DevicePosition(Single canvas, double devicePixelRatio)
+{
+    return static_cast<double>(canvas) * devicePixelRatio / TwipsPerPixel;
+}
+
 // Writes pixels straight into a surface's image: one pointer fetched per
 // drawing call, not per point. Valid while its surface is not resized,
 // refilled or destroyed.
@@ -29,12 +36,7 @@ public:
           m_colour(colour)
     {}
 
-    // The device pixel holding a canvas coordinate; the one rule for points
-    // and lines alike.
-    [[nodiscard]] double devicePosition(Single canvas) const
-    {
-        return static_cast<double>(canvas) * m_dpr / TwipsPerPixel;
-    }
+    [[nodiscard]] double devicePosition(Single canvas) const { return DevicePosition(canvas, m_dpr); }
 
     // Where a canvas point's pixel lies in the image's memory; -1 outside.
     [[nodiscard]] qsizetype pixelIndex(Single X, Single Y) const
