@@ -7,21 +7,37 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Environment(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
     // Answered before QApplication, which needs a display.
-    if (const auto outcome = HandleCommandLine(std::vector<std::string>(argv + 1, argv + argc))) {
+    if (const auto outcome = HandleCommandLine(arguments)) {
         std::fputs(outcome->out.c_str(), stdout);
         std::fputs(outcome->err.c_str(), stderr);
         return outcome->exitCode;
     }
+    if (const auto platform = PreferredPlatform(
+            arguments, {Environment("QT_QPA_PLATFORM"), Environment("WAYLAND_DISPLAY"), Environment("DISPLAY")}))
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
 
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(version::CompanyName));
     QApplication::setApplicationName(QString::fromLatin1(version::ApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(version::ProductVersion));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(version::ApplicationName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(version::DesktopId));
     // The program ends only by its own End.
     QApplication::setQuitOnLastWindowClosed(false);

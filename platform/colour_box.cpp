@@ -3,14 +3,20 @@
 #include "system_colors.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionFrame>
 
 namespace platform {
 
-ColourBox::ColourBox(QWidget *parent) : QFrame(parent)
+namespace {
+
+constexpr int FrameWidth = 2;
+
+} // namespace
+
+ColourBox::ColourBox(QWidget *parent) : QAbstractButton(parent)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     setBackColor(m_backColor);
@@ -22,21 +28,38 @@ void ColourBox::setBackColor(Colour colour)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ToQColor(colour));
     setPalette(palette);
+    const QColor shown = ToQColor(colour);
+    setAccessibleDescription(QStringLiteral("RGB(%1, %2, %3)").arg(shown.red()).arg(shown.green()).arg(shown.blue()));
 }
 
-void ColourBox::mouseReleaseEvent(QMouseEvent *event)
+void ColourBox::paintEvent(QPaintEvent * /*event*/)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    QPainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.frameShape = QFrame::Panel;
+    frame.lineWidth = FrameWidth;
+    frame.midLineWidth = 0;
+    frame.state |= QStyle::State_Sunken;
+    style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(FrameWidth + 1, FrameWidth + 1, -FrameWidth - 1, -FrameWidth - 1);
+        focus.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
+// Space is the button's own key; Enter presses it as well, like a dialog's
+// buttons on the platforms this design comes from.
 void ColourBox::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Space) {
-        emit clicked();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
         return;
     }
-    QFrame::keyPressEvent(event);
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace platform

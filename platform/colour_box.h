@@ -2,12 +2,14 @@
 
 #include "values.h"
 
-#include <QFrame>
+#include <QAbstractButton>
 
 namespace platform {
 
-// A picture box showing one colour; clicked by mouse, Space or Enter.
-class ColourBox : public QFrame
+// A picture box showing one colour. It looks like a sunken colour swatch but
+// is a button for the keyboard and assistive technology: it takes the focus,
+// shows it, is pressed by the mouse, Space or Enter, and says its colour.
+class ColourBox : public QAbstractButton
 {
     Q_OBJECT
 
@@ -17,11 +19,8 @@ public:
     [[nodiscard]] Colour backColor() const { return m_backColor; }
     void setBackColor(Colour colour);
 
-signals:
-    void clicked();
-
 protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

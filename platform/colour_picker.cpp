@@ -1,5 +1,6 @@
 #include "colour_picker.h"
 
+#include "active_window.h"
 #include "system_colors.h"
 
 #include <QApplication>
@@ -16,7 +17,8 @@ class QtColourPicker : public ColourPicker
 public:
     void ShowColor() override
     {
-        const QColor chosen = QColorDialog::getColor(ToQColor(Color), QApplication::activeWindow());
+        const QColor chosen =
+            OverActiveWindow([this](QWidget *owner) { return QColorDialog::getColor(ToQColor(Color), owner); });
         if (chosen.isValid())
             Color = FromQRgb(chosen.rgb());
     }

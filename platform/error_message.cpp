@@ -1,5 +1,7 @@
 #include "error_message.h"
 
+#include "active_window.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -7,7 +9,9 @@ namespace platform {
 
 void ShowErrorMessage(const RuntimeError &error)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), ReportText(error));
+    OverActiveWindow([&error](QWidget *owner) {
+        return QMessageBox::critical(owner, QApplication::applicationDisplayName(), ReportText(error));
+    });
 }
 
 } // namespace platform

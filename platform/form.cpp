@@ -1,8 +1,10 @@
 #include "form.h"
 
+#include "form_accessible.h"
 #include "system_colors.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -10,6 +12,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -37,8 +40,10 @@ Registry &TheRegistry()
 Qt::WindowFlags FlagsFor(const FormDesign &design)
 {
     Qt::WindowFlags flags = design.showInTaskbar ? Qt::Window : Qt::Tool;
+    // Minimisable, though it has no button for it: the window manager then
+    // lets the window that owns it minimise it.
     if (!design.titleBar)
-        return flags | Qt::FramelessWindowHint;
+        return flags | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (design.closeBox)
         flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
@@ -72,10 +77,16 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusOut &&
-            static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
+        if (event->type() == QEvent::FocusOut && MovesTheFocus(static_cast<QFocusEvent *>(event)->reason()))
             m_onLostFocus();
         return QObject::eventFilter(watched, event);
+    }
+
+    // A popup (a context menu) or another window becoming active takes the
+    // keyboard only for a while: the control keeps its place as the focus.
+    static bool MovesTheFocus(Qt::FocusReason reason)
+    {
+        return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
     }
 
 private:
@@ -84,21 +95,31 @@ private:
 
 } // namespace
 
-Form::Form(const FormDesign &design) : m_closeBox(design.titleBar && design.closeBox), m_handlers(new QObject(this))
+Form::Form(const FormDesign &design)
+    : m_closeBox(design.titleBar && design.closeBox), m_handlers(new QObject(this)),
+      m_accessibleRole(design.border == BorderStyle::FixedToolWindow ? QAccessible::Dialog : QAccessible::Window)
 {
+    InstallFormAccessibility();
     setWindowFlags(FlagsFor(design));
     setWindowTitle(design.caption);
     setFont(DesignFont());
     if (design.icon)
         setWindowIcon(QPixmap::fromImage(design.icon()));
+    if (!design.titleBar) {
+        // Shown beside the window the user works in, never in its place.
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        if (design.border == BorderStyle::FixedSingle)
+            m_borderWidth = 1;
+    }
 
     QMenuBar *menuBar = CreateMenuBar(*this, design.menu);
     const int menuHeight = menuBar ? menuBar->sizeHint().height() : 0;
     const QSize clientSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
+    const QPoint clientOffset(m_borderWidth, menuHeight + m_borderWidth);
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
-    m_client->setGeometry(QRect(QPoint(0, menuHeight), clientSize));
+    m_client->setGeometry(QRect(clientOffset, clientSize));
     QPalette palette = m_client->palette();
     palette.setColor(QPalette::Window, ToQColor(design.backColor));
     m_client->setPalette(palette);
@@ -107,8 +128,13 @@ Form::Form(const FormDesign &design) : m_closeBox(design.titleBar && design.clos
         menuBar->setGeometry(0, 0, clientSize.width(), menuHeight);
 
     BuildControls(*m_client, design.controls);
-    setFixedSize(clientSize.width(), clientSize.height() + menuHeight);
-    place(design, menuHeight);
+    for (QPushButton *button : m_client->findChildren<QPushButton *>())
+        if (button->isDefault())
+            m_defaultButton = button;
+    connect(qApp, &QApplication::focusChanged, m_handlers, [this](QWidget *, QWidget *now) { keepDefaultButton(now); });
+
+    setFixedSize(clientSize.width() + 2 * m_borderWidth, clientOffset.y() + clientSize.height() + m_borderWidth);
+    place(design, clientOffset);
 }
 
 Form::~Form()
@@ -117,7 +143,7 @@ Form::~Form()
     delete m_handlers;
 }
 
-void Form::place(const FormDesign &design, int menuHeight)
+void Form::place(const FormDesign &design, QPoint clientOffset)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect screenArea = screen ? screen->geometry() : QRect();
@@ -130,7 +156,7 @@ void Form::place(const FormDesign &design, int menuHeight)
     }
     case Placement::Manual:
         setGeometry(QRect(screenArea.topLeft() +
-                              QPoint(TwipsToPixels(design.clientLeft), TwipsToPixels(design.clientTop) - menuHeight),
+                              QPoint(TwipsToPixels(design.clientLeft), TwipsToPixels(design.clientTop)) - clientOffset,
                           size()));
         break;
     case Placement::WindowsDefault:
@@ -146,12 +172,8 @@ QAction *Form::menuItem(const char *name) const
 void Form::Show(int modal)
 {
     if (modal != vbModal) {
-        // Shown again, a window the user has lost behind others comes forward.
-        if (isVisible()) {
-            raise();
-            activateWindow();
-        }
         show();
+        bringForward();
         return;
     }
     if (isVisible())
@@ -160,7 +182,18 @@ void Form::Show(int modal)
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
     show();
+    bringForward();
     loop.exec(QEventLoop::DialogExec);
+}
+
+// A window the user opens is the one they type into next, also when it was
+// already open behind others.
+void Form::bringForward()
+{
+    if (testAttribute(Qt::WA_ShowWithoutActivating))
+        return;
+    raise();
+    activateWindow();
 }
 
 void Form::SetFocus()
@@ -204,17 +237,32 @@ void Form::closeEvent(QCloseEvent *event)
 
 void Form::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        const QList<QPushButton *> buttons = m_client->findChildren<QPushButton *>();
-        const auto defaultButton = std::find_if(buttons.begin(), buttons.end(), [](const QPushButton *button) {
-            return button->isDefault() && button->isEnabled() && button->isVisible();
-        });
-        if (defaultButton != buttons.end()) {
-            (*defaultButton)->click();
-            return;
-        }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_defaultButton && m_defaultButton->isEnabled() && m_defaultButton->isVisible()) {
+        m_defaultButton->click();
+        return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// As in a dialog: a button shows as the default while it has the focus, the
+// design's default button the rest of the time.
+void Form::keepDefaultButton(QWidget *focused)
+{
+    if (!m_defaultButton || !focused || focused->window() != this)
+        return;
+    const auto *button = qobject_cast<QPushButton *>(focused);
+    m_defaultButton->setDefault(!button || button == m_defaultButton);
+}
+
+void Form::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (m_borderWidth == 0)
+        return;
+    QPainter painter(this);
+    painter.setPen(ToQColor(vbWindowFrame));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void Form::watchFocus(QWidget *control, std::function<void()> onLostFocus)

@@ -3,6 +3,7 @@
 #include "form_design.h"
 #include "runtime_error.h"
 
+#include <QAccessible>
 #include <QWidget>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <typeinfo>
 
 class QAction;
+class QPushButton;
 
 namespace platform {
 
@@ -51,6 +53,8 @@ public:
         return members;
     }
     [[nodiscard]] QAction *menuItem(const char *name) const;
+    // What assistive technology is told the window is: a dialog or a window.
+    [[nodiscard]] QAccessible::Role accessibleRole() const { return m_accessibleRole; }
 
 signals:
     void unloaded();
@@ -87,15 +91,25 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // Enter activates the default button, wherever the focus is, without moving it.
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     template <class Handler> void runEvent(Handler &&handler);
     void watchFocus(QWidget *control, std::function<void()> onLostFocus);
-    void place(const FormDesign &design, int menuHeight);
+    void place(const FormDesign &design, QPoint clientOffset);
+    void keepDefaultButton(QWidget *focused);
+    void bringForward();
 
     QWidget *m_client = nullptr;
+    // The design's default button. Qt moves the default flag to whichever
+    // auto-default button has the focus and, outside a QDialog, never gives
+    // it back, so the form keeps track of it itself.
+    QPushButton *m_defaultButton = nullptr;
+    // A fixed single border, one pixel around the client area, drawn by the
+    // form itself: a window manager leaves a window without a title bar bare.
+    int m_borderWidth = 0;
     bool m_closeBox = true;
     // Set once unloading starts: the window's controls may still send events
     // (a focused box losing its focus as it is destroyed), but no handler of
@@ -105,6 +119,7 @@ private:
     // so that nothing the controls send while QWidget destroys them reaches
     // a handler of this window.
     QObject *m_handlers = nullptr;
+    QAccessible::Role m_accessibleRole;
 
     friend void LoadForm(Form &form);
     friend void Unload(Form &form);

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <limits>
 
 namespace platform {
 
@@ -48,6 +49,8 @@ QWidget *CreateLabel(QWidget &parent, const ControlDesign &design)
 QWidget *CreateTextBox(QWidget &parent, const ControlDesign &design)
 {
     auto *box = new QLineEdit(design.caption, &parent);
+    // The designs set no limit: a long paste is kept whole, never cut short.
+    box->setMaxLength(std::numeric_limits<int>::max());
     ApplyColours(*box, design.look, QPalette::Base, QPalette::Text);
     return box;
 }
@@ -124,7 +127,9 @@ void BuildControls(QWidget &client, const std::vector<ControlDesign> &controls)
         widget->setObjectName(QString::fromLatin1(design.name));
         if (design.look.index >= 0)
             widget->setProperty(ControlIndexProperty, design.look.index);
-        widget->setAccessibleName(design.look.description.isEmpty() ? design.caption : design.look.description);
+        // Otherwise the name is the caption, current whenever the caption changes.
+        if (!design.look.description.isEmpty())
+            widget->setAccessibleName(design.look.description);
         // A text box is named by the label standing before it in the design.
         if (auto *box = qobject_cast<QLineEdit *>(widget); box && previousLabel) {
             box->setAccessibleName(previousLabel->text().trimmed());

@@ -18,6 +18,8 @@ QColor PaletteColour(Colour colour)
         return palette.color(QPalette::Base);
     case vbWindowText:
         return palette.color(QPalette::Text);
+    case vbWindowFrame:
+        return palette.color(QPalette::WindowText);
     // The designs were made on the classic palette, where title-bar text is white.
     case vbTitleBarText:
         return Qt::white;

@@ -11,6 +11,7 @@ enum SystemColour : Colour {
     vbScrollBars = 0x80000000U,
     vbMenuBar = 0x80000004U,
     vbWindowBackground = 0x80000005U,
+    vbWindowFrame = 0x80000006U,
     vbWindowText = 0x80000008U,
     vbTitleBarText = 0x80000009U,
     vbApplicationWorkspace = 0x8000000CU,

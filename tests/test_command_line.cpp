@@ -1,6 +1,18 @@
 #include "app/command_line.h"
 #include "test_support.h"
 
+namespace {
+
+std::vector<std::string> Arguments(const QStringList &arguments)
+{
+    std::vector<std::string> argv;
+    for (const QString &argument : arguments)
+        argv.push_back(argument.toStdString());
+    return argv;
+}
+
+} // namespace
+
 class TestCommandLine : public QObject
 {
     Q_OBJECT
@@ -27,25 +39,95 @@ private slots:
         QVERIFY(QString::fromStdString(outcome->out).contains(QLatin1String("parabolas")));
     }
 
+    void qtsOwnOptionsStartTheProgram_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        // clang-format off
+        QTest::newRow("platform")           << QStringList{"-platform", "offscreen"};
+        QTest::newRow("two dashes")         << QStringList{"--platform", "xcb"};
+        QTest::newRow("style with =")       << QStringList{"-style=Fusion"};
+        QTest::newRow("reverse, no value")  << QStringList{"-reverse"};
+        QTest::newRow("session restore")    << QStringList{"-session", "10d3a4b5c6000123456789"};
+        QTest::newRow("geometry and title") << QStringList{"-qwindowgeometry", "100x100+0+0", "-qwindowtitle", "x"};
+        QTest::newRow("value like an option") << QStringList{"-qwindowtitle", "--help"};
+        // clang-format on
+    }
+    void qtsOwnOptionsStartTheProgram()
+    {
+        QFETCH(QStringList, arguments);
+        QVERIFY(!HandleCommandLine(Arguments(arguments)));
+    }
+
+    void firstOfHelpAndVersionAnswers_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("firstLine");
+        // clang-format off
+        QTest::newRow("version then help")  << QStringList{"--version", "--help"} << "Curvista 1.0";
+        QTest::newRow("help then version")  << QStringList{"--help", "--version"} << "Usage: curvista [--version | --help] [Qt options]";
+        QTest::newRow("after a Qt option")  << QStringList{"-platform", "xcb", "-h"} << "Usage: curvista [--version | --help] [Qt options]";
+        // clang-format on
+    }
+    void firstOfHelpAndVersionAnswers()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, firstLine);
+        const auto outcome = HandleCommandLine(Arguments(arguments));
+        QVERIFY(outcome);
+        QCOMPARE(outcome->exitCode, 0);
+        QCOMPARE(QString::fromStdString(outcome->out).section('\n', 0, 0), firstLine);
+    }
+
     void anythingElseIsRefused_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("unknown option") << QStringList{"--verbose"};
-        QTest::newRow("a file") << QStringList{"graph.txt"};
-        QTest::newRow("Qt's own option") << QStringList{"-platform", "offscreen"};
-        QTest::newRow("version with more") << QStringList{"--version", "x"};
+        QTest::addColumn<QString>("named");
+        // clang-format off
+        QTest::newRow("unknown option")        << QStringList{"--verbose"}             << "--verbose";
+        QTest::newRow("a file")                << QStringList{"graph.txt"}             << "graph.txt";
+        QTest::newRow("version with more")     << QStringList{"--version", "x"}        << "'x'";
+        QTest::newRow("Qt option, no value")   << QStringList{"-platform"}             << "-platform' needs a value";
+        QTest::newRow("value for a flag")      << QStringList{"-reverse=yes"}          << "-reverse=yes";
+        QTest::newRow("unknown after Qt's")    << QStringList{"-style", "Fusion", "-x"} << "'-x'";
+        // clang-format on
     }
     void anythingElseIsRefused()
     {
         QFETCH(QStringList, arguments);
-        std::vector<std::string> argv;
-        for (const QString &argument : arguments)
-            argv.push_back(argument.toStdString());
-        const auto outcome = HandleCommandLine(argv);
+        QFETCH(QString, named);
+        const auto outcome = HandleCommandLine(Arguments(arguments));
         QVERIFY(outcome);
         QCOMPARE(outcome->exitCode, 2);
         QVERIFY(outcome->out.empty());
-        QVERIFY(QString::fromStdString(outcome->err).contains(arguments.front()));
+        QVERIFY2(QString::fromStdString(outcome->err).contains(named), outcome->err.c_str());
+    }
+
+    void x11IsPreferredWhereAWaylandDesktopOffersIt_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("qpaPlatform");
+        QTest::addColumn<QString>("waylandDisplay");
+        QTest::addColumn<QString>("x11Display");
+        QTest::addColumn<QString>("preferred"); // empty: Qt chooses
+        // clang-format off
+        QTest::newRow("Wayland with XWayland")   << QStringList{}                    << ""        << "wayland-0" << ":0" << "xcb";
+        QTest::newRow("Wayland only")            << QStringList{}                    << ""        << "wayland-0" << ""   << "";
+        QTest::newRow("X11 only")                << QStringList{}                    << ""        << ""          << ":0" << "";
+        QTest::newRow("user set the variable")   << QStringList{}                    << "wayland" << "wayland-0" << ":0" << "";
+        QTest::newRow("user gave -platform")     << QStringList{"-platform", "wayland"} << ""     << "wayland-0" << ":0" << "";
+        QTest::newRow("user gave --platform=")   << QStringList{"--platform=wayland"} << ""       << "wayland-0" << ":0" << "";
+        // clang-format on
+    }
+    void x11IsPreferredWhereAWaylandDesktopOffersIt()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, qpaPlatform);
+        QFETCH(QString, waylandDisplay);
+        QFETCH(QString, x11Display);
+        QFETCH(QString, preferred);
+        const auto platform = PreferredPlatform(
+            Arguments(arguments), {qpaPlatform.toStdString(), waylandDisplay.toStdString(), x11Display.toStdString()});
+        QCOMPARE(QString::fromStdString(platform.value_or("")), preferred);
     }
 };
 

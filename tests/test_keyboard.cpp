@@ -1,6 +1,7 @@
 #include "dialog_test_support.h"
 #include "platform/colour_box.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QTimer>
 
@@ -8,10 +9,16 @@ using namespace platform;
 
 namespace {
 
+// The name a screen reader announces.
+QString AccessibleName(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
 QWidget *FindByAccessibleName(const Form &form, const QString &name)
 {
     for (QWidget *widget : form.client()->findChildren<QWidget *>())
-        if (widget->accessibleName() == name)
+        if (AccessibleName(widget) == name)
             return widget;
     return nullptr;
 }
@@ -59,10 +66,10 @@ private slots:
                 if (widget->objectName().isEmpty() || widget->objectName() == QLatin1String("surface"))
                     continue;
                 const QString label = name + "." + widget->objectName();
-                QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(label));
+                QVERIFY2(!AccessibleName(widget).isEmpty(), qPrintable(label));
                 if (widget->property(ControlIndexProperty).isValid())
                     continue; // array members share a design name
-                QVERIFY2(FindByAccessibleName(form, widget->accessibleName()) == widget, qPrintable(label));
+                QVERIFY2(FindByAccessibleName(form, AccessibleName(widget)) == widget, qPrintable(label));
             }
         }
         QVERIFY(FindByAccessibleName(Instance<frmControl>(), QStringLiteral("ลบทั้งหมด")));

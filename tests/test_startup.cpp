@@ -99,7 +99,8 @@ private slots:
         frmMain &splash = Instance<frmMain>();
         QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash.windowType(), Qt::Window);
-        QCOMPARE(splash.size(), QSize(463, 180));
+        QCOMPARE(splash.client()->size(), QSize(463, 180));
+        QCOMPARE(splash.size(), QSize(465, 182)); // the fixed single border around it
         QCOMPARE(splash.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
         QVERIFY(!splash.windowIcon().isNull());
     }
