@@ -17,6 +17,8 @@ constexpr int FrameWidth = 2;
 
 ColourBox::ColourBox(QWidget *parent) : QAbstractButton(parent)
 {
+    // A button fills with its button colour; this one shows its own colour.
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     setBackColor(m_backColor);

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <map>
@@ -215,6 +216,8 @@ void Form::setWindowStateValue(WindowState state)
 {
     switch (state) {
     case WindowState::Normal:
+        if (windowState() & Qt::WindowMinimized)
+            restoreWithoutActivating();
         setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
         break;
     case WindowState::Minimized:
@@ -224,6 +227,30 @@ void Form::setWindowStateValue(WindowState state)
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
         break;
     }
+}
+
+// A window manager activates a window it restores. A window that is shown
+// without activation refuses the focus until it is on the screen again, so
+// that the window the user restored keeps it.
+void Form::restoreWithoutActivating()
+{
+    QWindow *handle = windowHandle();
+    if (!handle || !testAttribute(Qt::WA_ShowWithoutActivating) || m_refusingFocus)
+        return;
+    m_refusingFocus = true;
+    handle->setFlag(Qt::WindowDoesNotAcceptFocus);
+    handle->installEventFilter(this);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_refusingFocus && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        m_refusingFocus = false;
+        windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, false);
+        windowHandle()->removeEventFilter(this);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form::closeEvent(QCloseEvent *event)

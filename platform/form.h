@@ -92,6 +92,7 @@ protected:
     // Enter activates the default button, wherever the focus is, without moving it.
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -101,6 +102,7 @@ private:
     void place(const FormDesign &design, QPoint clientOffset);
     void keepDefaultButton(QWidget *focused);
     void bringForward();
+    void restoreWithoutActivating();
 
     QWidget *m_client = nullptr;
     // The design's default button. Qt moves the default flag to whichever
@@ -110,6 +112,8 @@ private:
     // A fixed single border, one pixel around the client area, drawn by the
     // form itself: a window manager leaves a window without a title bar bare.
     int m_borderWidth = 0;
+    bool m_refusingFocus = false; // while restored from minimised, see restoreWithoutActivating
+
     bool m_closeBox = true;
     // Set once unloading starts: the window's controls may still send events
     // (a focused box losing its focus as it is destroyed), but no handler of

@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev libgl-dev libbenchmark-dev
   fonts-thai-tlwg fonts-dejavu-core
   xvfb xauth xdotool imagemagick
+  openbox x11-utils dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   desktop-file-utils appstream dpkg-dev file
 )
 

@@ -1,9 +1,14 @@
+#include "platform/colour_box.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
 #include "platform/system_colors.h"
 #include "test_support.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -19,6 +24,7 @@ namespace {
 int g_loads = 0;
 int g_unloads = 0;
 int g_clicks = 0;
+int g_lostFocus = 0;
 
 FormDesign SampleDesign()
 {
@@ -54,6 +60,7 @@ FormDesign SampleDesign()
                  3,
                  QStringLiteral("Go"),
                  {.isDefault = true}},
+                {"cmdOther", ControlKind::CommandButton, 150, 900, 1200, 495, 4, QStringLiteral("Other")},
             },
     };
 }
@@ -64,6 +71,7 @@ public:
     frmSample() : Form(SampleDesign())
     {
         handle(control<QPushButton>("cmdGo"), &QPushButton::clicked, &frmSample::cmdGo_Click);
+        handleLostFocus(control<QLineEdit>("txtFirst"), &frmSample::txtFirst_LostFocus);
     }
 
     bool failOnClick = false;
@@ -73,6 +81,7 @@ protected:
     void Form_Unload() override { ++g_unloads; }
 
 private:
+    void txtFirst_LostFocus() { ++g_lostFocus; }
     void cmdGo_Click()
     {
         if (failOnClick)
@@ -103,7 +112,7 @@ private slots:
     void init()
     {
         ResetForms();
-        g_loads = g_unloads = g_clicks = 0;
+        g_loads = g_unloads = g_clicks = g_lostFocus = 0;
     }
     void cleanup() { ResetForms(); }
 
@@ -257,6 +266,162 @@ private slots:
         frmPlain &form = Instance<frmPlain>();
         QCOMPARE(form.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
         QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    void enterReachesTheDefaultButtonWhereverTheFocusHasBeen_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("nothing") << "";
+        QTest::newRow("default button clicked") << "click cmdGo";
+        QTest::newRow("other button clicked") << "click cmdOther";
+        QTest::newRow("Tab across both buttons") << "tab";
+    }
+    void enterReachesTheDefaultButtonWhereverTheFocusHasBeen()
+    {
+        QFETCH(QString, before);
+        frmSample &form = Instance<frmSample>();
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto *first = form.control<QLineEdit>("txtFirst");
+        auto *go = form.control<QPushButton>("cmdGo");
+        if (before.startsWith(QLatin1String("click ")))
+            QTest::mouseClick(form.control<QPushButton>(qPrintable(before.mid(6))), Qt::LeftButton);
+        if (before == QLatin1String("tab")) {
+            first->setFocus();
+            QTest::keyClick(first, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), go);
+            QTest::keyClick(go, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), form.control<QPushButton>("cmdOther"));
+        }
+        g_clicks = 0;
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Return);
+        QCOMPARE(g_clicks, 1);
+        QCOMPARE(QApplication::focusWidget(), first);
+        QVERIFY(go->isDefault());
+    }
+
+    void aFocusedButtonTakesEnterItself()
+    {
+        frmSample &form = Instance<frmSample>();
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto *other = form.control<QPushButton>("cmdOther");
+        QSignalSpy otherClicked(other, &QPushButton::clicked);
+        other->setFocus();
+        QVERIFY(!form.control<QPushButton>("cmdGo")->isDefault());
+        QTest::keyClick(other, Qt::Key_Return);
+        QCOMPARE(otherClicked.count(), 1);
+        QCOMPARE(g_clicks, 0);
+    }
+
+    void onlyARealMoveOfTheFocusIsALossOfFocus_data()
+    {
+        QTest::addColumn<Qt::FocusReason>("reason");
+        QTest::addColumn<int>("lostFocus");
+        QTest::newRow("Tab") << Qt::TabFocusReason << 1;
+        QTest::newRow("Shift+Tab") << Qt::BacktabFocusReason << 1;
+        QTest::newRow("click on another control") << Qt::MouseFocusReason << 1;
+        QTest::newRow("focus set by the program") << Qt::OtherFocusReason << 1;
+        QTest::newRow("context menu") << Qt::PopupFocusReason << 0;
+        QTest::newRow("another window activated") << Qt::ActiveWindowFocusReason << 0;
+    }
+    void onlyARealMoveOfTheFocusIsALossOfFocus()
+    {
+        QFETCH(Qt::FocusReason, reason);
+        QFETCH(int, lostFocus);
+        frmSample &form = Instance<frmSample>();
+        QFocusEvent focusOut(QEvent::FocusOut, reason);
+        QApplication::sendEvent(form.control<QLineEdit>("txtFirst"), &focusOut);
+        QCOMPARE(g_lostFocus, lostFocus);
+    }
+
+    void textBoxesKeepALongPasteWhole()
+    {
+        auto *box = Instance<frmSample>().control<QLineEdit>("txtFirst");
+        const QString pasted = QLatin1Char('2') + QString(99998, QLatin1Char(' ')) + QLatin1Char('5');
+        box->selectAll();
+        box->insert(pasted);
+        QCOMPARE(box->text(), pasted);
+        QCOMPARE(Val(box->text()), 25.0);
+    }
+
+    void windowsWithoutTitleBarHaveAOnePixelBorder()
+    {
+        frmPlain &form = Instance<frmPlain>();
+        QCOMPARE(form.client()->geometry(), QRect(1, 1, 100, 100));
+        QCOMPARE(form.size(), QSize(102, 102));
+        QCOMPARE(QRect(form.client()->mapToGlobal(QPoint(0, 0)), form.client()->size()).center(),
+                 form.geometry().center()); // still centred on the screen
+        const QImage shown = form.grab().toImage();
+        const QRgb frame = ToQColor(vbWindowFrame).rgb();
+        for (const QPoint corner : {QPoint(0, 0), QPoint(101, 0), QPoint(0, 101), QPoint(101, 101), QPoint(50, 0)})
+            QCOMPARE(shown.pixel(corner), frame);
+        QCOMPARE(shown.pixel(1, 1), ToQColor(vbButtonFace).rgb());
+        QCOMPARE(Instance<frmSample>().client()->x(), 0); // the window manager frames a window with a title bar
+    }
+
+    void colourBoxIsPressedByMouseSpaceAndEnter_data()
+    {
+        QTest::addColumn<int>("key"); // 0: a mouse click
+        QTest::addColumn<int>("presses");
+        QTest::newRow("mouse") << 0 << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << 1;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 1;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 1;
+        QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+    }
+    void colourBoxIsPressedByMouseSpaceAndEnter()
+    {
+        QFETCH(int, key);
+        QFETCH(int, presses);
+        QWidget window;
+        auto *box = new ColourBox(&window);
+        QSignalSpy clicked(box, &ColourBox::clicked);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box->setFocus();
+        if (key == 0)
+            QTest::mouseClick(box, Qt::LeftButton);
+        else
+            QTest::keyClick(box, Qt::Key(key));
+        QCOMPARE(clicked.count(), presses);
+    }
+
+    void colourBoxIsAButtonThatSaysItsColour()
+    {
+        ColourBox box;
+        box.setBackColor(RGB(9, 99, 199));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&box);
+        QCOMPARE(accessible->role(), QAccessible::Button);
+        QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("RGB(9, 99, 199)"));
+        QVERIFY(accessible->state().focusable);
+    }
+
+    // Unfocused, the box looks as the sunken colour panel it always was;
+    // focused, it shows a focus frame inside that panel.
+    void colourBoxLooksLikeAColourPanelAndShowsItsFocus()
+    {
+        QWidget window;
+        auto *box = new ColourBox(&window);
+        auto *other = new QLineEdit(&window);
+        box->setGeometry(0, 0, 25, 25);
+        other->setGeometry(0, 30, 50, 20);
+        box->setBackColor(RGB(0, 128, 0));
+        QFrame panel;
+        panel.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel.setLineWidth(2);
+        panel.setAutoFillBackground(true);
+        panel.setPalette(box->palette());
+        panel.resize(25, 25);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        other->setFocus();
+        const QImage unfocused = box->grab().toImage();
+        QCOMPARE(unfocused, panel.grab().toImage());
+        QTest::keyClick(other, Qt::Key_Tab); // the style shows focus moved by the keyboard
+        QCOMPARE(QApplication::focusWidget(), box);
+        QVERIFY(box->grab().toImage() != unfocused);
     }
 
     void tabOrderFollowsTabIndexes()

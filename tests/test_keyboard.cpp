@@ -78,6 +78,27 @@ private slots:
                  Box(Instance<frmLinear>(), "txtM"));
     }
 
+    void windowsCarryWindowRoles_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::newRow("splash") << "frmMain" << QAccessible::Window;
+        QTest::newRow("panel") << "frmControl" << QAccessible::Window;
+        QTest::newRow("graph") << "frmGraph" << QAccessible::Window;
+        QTest::newRow("linear") << "frmLinear" << QAccessible::Dialog;
+        QTest::newRow("parabola") << "frmPara" << QAccessible::Dialog;
+        QTest::newRow("option") << "frmOpt" << QAccessible::Dialog;
+    }
+    void windowsCarryWindowRoles()
+    {
+        QFETCH(QString, window);
+        QFETCH(QAccessible::Role, role);
+        ResetProgram();
+        for (const auto &[name, load] : AllWindows())
+            if (name == window)
+                QCOMPARE(QAccessible::queryAccessibleInterface(&load())->role(), role);
+    }
+
     void linearLineDrawnFromTheKeyboardAlone()
     {
         frmControl &panel = StartProgram();

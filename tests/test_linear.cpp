@@ -1,5 +1,7 @@
 #include "dialog_test_support.h"
 
+#include <QAccessible>
+
 using namespace platform;
 
 class TestLinear : public QObject
@@ -91,6 +93,26 @@ private slots:
         QCOMPARE(Equation(dialog), label);
         QCOMPARE(graph_mdl::LinearSlope, slope);
         QCOMPARE(graph_mdl::LinearIntercept, intercept);
+    }
+
+    void theEquationIsHeardAsItIsShown()
+    {
+        frmLinear &dialog = open();
+        TypeInto(Box(dialog, "txtc"), QStringLiteral("-5"));
+        QAccessibleInterface *label = QAccessible::queryAccessibleInterface(dialog.control<QLabel>("lblCurEQ"));
+        QCOMPARE(label->text(QAccessible::Name), QStringLiteral("y  =  1x  +  -5"));
+    }
+
+    void aLongPastedSlopeIsReadWhole()
+    {
+        frmLinear &dialog = open();
+        QLineEdit *txtM = Box(dialog, "txtM");
+        ClickInto(txtM);
+        txtM->selectAll();
+        txtM->insert(QLatin1Char('2') + QString(99998, QLatin1Char(' ')) + QLatin1Char('5'));
+        QTest::keyClick(txtM, Qt::Key_Tab);
+        QCOMPARE(Equation(dialog), QStringLiteral("y  =  25x  +  10"));
+        QCOMPARE(graph_mdl::LinearSlope, 25.0f);
     }
 
     void cFollowsEveryKeystroke()
