@@ -5,7 +5,7 @@
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh test
 
 display=":$((90 + RANDOM % 100))"
 work=$(mktemp -d)
