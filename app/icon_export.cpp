@@ -1,22 +1,84 @@
-// Build tool: writes the 32 x 32 icon to the files given on the command line
-// (the format follows each name's suffix: .png, .ico).
+// Build tool: writes the program's icon, from its one drawing, as the files a
+// desktop needs. Usage: curvista_icon_export [--size N] FILE
+// FILE.svg is the scalable drawing; FILE.png with --size N is the drawing
+// painted at N x N; without --size, FILE.png or FILE.ico is the program's own
+// 32 x 32 icon in 16 colours.
 #include "app/pictures.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QSvgGenerator>
 
 #include <cstdio>
+
+namespace {
+
+// The drawing addresses pixels by index, as an aliased painter does; an
+// antialiased one must be moved by half a pixel to keep its lines sharp.
+void PaintScaled(QPainter &painter, qreal scale)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRectF(0, 0, 32 * scale, 32 * scale), Qt::white);
+    painter.scale(scale, scale);
+    painter.translate(0.5, 0.5);
+    PaintProgramIcon(painter);
+}
+
+bool WriteSvg(const QString &file)
+{
+    QSvgGenerator svg;
+    svg.setFileName(file);
+    svg.setSize(QSize(32, 32));
+    svg.setViewBox(QRect(0, 0, 32, 32));
+    svg.setTitle(QStringLiteral("Curvista"));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    PaintScaled(painter, 1);
+    return painter.end();
+}
+
+QImage PaintedIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    PaintScaled(painter, size / 32.0);
+    painter.end();
+    return image;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication application(argc, argv);
-    const QImage icon = ProgramIcon();
-    for (int i = 1; i < argc; ++i) {
-        if (!icon.save(QString::fromLocal8Bit(argv[i]))) {
-            std::fprintf(stderr, "curvista_icon_export: cannot write %s\n", argv[i]);
-            return 1;
-        }
+
+    QCommandLineParser parser;
+    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Paint the icon at N x N pixels."),
+                                        QStringLiteral("N"));
+    parser.addOption(sizeOption);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file to write: .svg, .png or .ico."));
+    parser.process(application);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+    const QString file = parser.positionalArguments().front();
+
+    bool written = false;
+    if (file.endsWith(QLatin1String(".svg"))) {
+        written = WriteSvg(file);
+    } else if (parser.isSet(sizeOption)) {
+        bool valid = false;
+        const int size = parser.value(sizeOption).toInt(&valid);
+        written = valid && size > 0 && PaintedIcon(size).save(file);
+    } else {
+        written = ProgramIcon().save(file);
+    }
+    if (!written) {
+        std::fprintf(stderr, "curvista_icon_export: cannot write %s\n", qPrintable(file));
+        return 1;
     }
     return 0;
 }

@@ -38,17 +38,27 @@ QFont LatinFont(int pixelSize, bool bold)
 
 } // namespace
 
+void PaintProgramIcon(QPainter &painter)
+{
+    const QRect area(0, 0, 32, 32);
+    DrawGraphPaper(painter, area, 4, QColor(SixteenColours[10]), QColor(SixteenColours[2]), {15, 16});
+    painter.setPen(QColor(SixteenColours[9]));
+    painter.drawLine(2, 29, 29, 2);
+    painter.drawLine(2, 2, 29, 29);
+    const QFont font = LatinFont(14, true);
+    const QFontMetricsF metrics(font);
+    const QString initials = QStringLiteral("CV");
+    QPainterPath letters;
+    letters.addText((area.width() - metrics.horizontalAdvance(initials)) / 2,
+                    (area.height() - metrics.height()) / 2 + metrics.ascent(), font, initials);
+    painter.fillPath(letters, QColor(SixteenColours[0]));
+}
+
 QImage ProgramIcon()
 {
     QImage canvas(32, 32, QImage::Format_RGB32);
     QPainter painter(&canvas);
-    DrawGraphPaper(painter, canvas.rect(), 4, QColor(SixteenColours[10]), QColor(SixteenColours[2]), {15, 16});
-    painter.setPen(QColor(SixteenColours[9]));
-    painter.drawLine(2, 29, 29, 2);
-    painter.drawLine(2, 2, 29, 29);
-    painter.setFont(LatinFont(14, true));
-    painter.setPen(QColor(SixteenColours[0]));
-    painter.drawText(canvas.rect(), Qt::AlignCenter, QStringLiteral("CV"));
+    PaintProgramIcon(painter);
     painter.end();
     return canvas.convertToFormat(QImage::Format_Indexed8, SixteenColours, Qt::ThresholdDither | Qt::AvoidDither);
 }

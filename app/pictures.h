@@ -2,10 +2,17 @@
 
 #include <QImage>
 
+class QPainter;
+
 // The program's pictures, drawn here rather than stored as bitmaps.
 
 // 32 x 32 in the 16 standard colours: graph paper with the initials "CV".
 QImage ProgramIcon();
+
+// The icon's drawing in a 32 x 32 space, for painters of any size or kind
+// (the icon files of the package are painted from it). Its letters are
+// outlines, so a vector copy needs no font.
+void PaintProgramIcon(QPainter &painter);
 
 // 464 x 150: the splash banner, graph paper with the maker's and program's names.
 QImage SplashBanner();

@@ -3,5 +3,5 @@
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh test
 build/release/bench/bench_plotters "$@"

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 target=${1:?"which target: val, number_text or dialogs"}
 seconds=${2:-600}
-scripts/setup.sh
+scripts/setup.sh test
 cmake --preset fuzz
 cmake --build --preset fuzz --target "fuzz_$target"
 export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0"

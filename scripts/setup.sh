@@ -1,19 +1,34 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Curvista needs to build, test and run, if any
-# are missing, then configures and builds the optimised preset.
+# Installs the Debian packages a task needs, if any are missing, then
+# configures and builds for it.
+#   scripts/setup.sh run    what building and running the program needs; builds the program alone
+#   scripts/setup.sh test   everything the test suite, the benchmark and the screenshot need;
+#                           builds the optimised preset with every test
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
+task=${1:?"which task: run or test"}
 
-packages=(
-  cmake ninja-build g++ pkg-config clang-format clang-tidy cppcheck
-  clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev libbenchmark-dev
+run_packages=(
+  cmake ninja-build g++
+  qt6-base-dev libgl-dev qt6-svg-dev
   fonts-thai-tlwg fonts-dejavu-core
-  xvfb xauth xdotool imagemagick
-  openbox x11-utils dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
-  desktop-file-utils appstream dpkg-dev file
+  xvfb xauth
 )
+test_packages=(
+  "${run_packages[@]}"
+  pkg-config clang-format clang-tidy cppcheck
+  clang libclang-rt-14-dev libbenchmark-dev
+  xdotool imagemagick x11-utils openbox
+  at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 dbus dbus-daemon poppler-utils
+  desktop-file-utils appstream dpkg-dev file lintian man-db
+)
+
+case "$task" in
+  run) packages=("${run_packages[@]}") preset=run ;;
+  test) packages=("${test_packages[@]}") preset=release ;;
+  *) echo "unknown task: $task (run or test)" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -32,5 +47,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake --preset release
-cmake --build --preset release
+cmake --preset "$preset"
+cmake --build --preset "$preset"

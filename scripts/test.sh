@@ -6,7 +6,7 @@
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh test
 ctest --preset release
 
 cmake --preset sanitize
