@@ -90,7 +90,7 @@ Form::Form(const FormDesign &design) : m_closeBox(design.titleBar && design.clos
     setWindowTitle(design.caption);
     setFont(DesignFont());
     if (design.icon)
-        setWindowIcon(QPixmap::fromImage(design.icon()));
+        setWindowIcon(QPixmap::fromImage(design.icon(1.0))); // the window system scales icons itself
 
     QMenuBar *menuBar = CreateMenuBar(*this, design.menu);
     const int menuHeight = menuBar ? menuBar->sizeHint().height() : 0;
