@@ -21,6 +21,7 @@ bool WriteSvg(const GraphDrawing &drawing, QIODevice &device)
     generator.setOutputDevice(&device);
     generator.setSize(drawing.logicalSize());
     generator.setViewBox(QRect(QPoint(), drawing.logicalSize()));
+    generator.setResolution(96); // logical pixels, as on a screen at 100 %
     QPainter painter;
     if (!painter.begin(&generator))
         return false;
