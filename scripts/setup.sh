@@ -12,6 +12,7 @@ packages=(
   fonts-thai-tlwg fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream dpkg-dev file
+  qt6-svg-dev poppler-utils
 )
 
 missing=()
