@@ -15,6 +15,7 @@ using SurfaceSource = std::function<GraphSurface &()>;
 class Canvas
 {
 public:
+    // cppcheck-suppress uninitMemberVar ; m_source is a reference, bound here
     explicit Canvas(const SurfaceSource &source) : m_source(source) {}
 
     void pset(Single X, Single Y) { pen().pset(X, Y); }
