@@ -133,12 +133,6 @@ void DrawingRecord::recordCurve(const RecordedCurve &curve)
     m_curves.push_back(curve);
 }
 
-void DrawingRecord::clear()
-{
-    m_grid.reset();
-    m_curves.clear();
-}
-
 std::size_t DrawingRecord::memoryBytes() const
 {
     return sizeof(*this) + m_curves.capacity() * sizeof(RecordedCurve);

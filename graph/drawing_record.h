@@ -58,7 +58,6 @@ public:
     // The grid erases everything before it, so the record starts again with it.
     void recordGrid(const GridColours &colours);
     void recordCurve(const RecordedCurve &curve);
-    void clear();
 
     [[nodiscard]] const std::optional<GridColours> &grid() const { return m_grid; }
     [[nodiscard]] const std::vector<RecordedCurve> &curves() const { return m_curves; }

@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
