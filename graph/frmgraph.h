@@ -21,18 +21,17 @@ public:
     [[nodiscard]] graph::GraphSurface &surface() { return m_drawing.surface(); }
     // Shows what was drawn on the surface since the last repaint.
     void surfaceChanged();
-    // Draws the surface again from its record when the screen's ratio differs.
-    void followDevicePixelRatio();
-
-    void copyGraph();
-    void saveGraph();
-    void printGraph();
 
 protected:
     bool event(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // Draws the surface again from its record when the screen's ratio differs.
+    void followDevicePixelRatio();
+    void copyGraph();
+    void saveGraph();
+    void printGraph();
     void addCommand(const QString &text, const QKeySequence &shortcut, void (frmGraph::*command)());
     void showWorldPosition(const QHelpEvent &event);
 
