@@ -88,6 +88,8 @@ frmGraph::frmGraph()
     m_view->setObjectName(QStringLiteral("surface"));
     m_view->setGeometry(client()->rect());
     m_view->lower();
+    // The pointer's position is wanted while the user works in another window.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     addCommand(QStringLiteral("คัดลอกภาพกราฟ"), QKeySequence::Copy, &frmGraph::copyGraph);
     addCommand(QStringLiteral("บันทึกภาพกราฟ…"), QKeySequence::Save, &frmGraph::saveGraph);
     addCommand(QStringLiteral("พิมพ์กราฟ…"), QKeySequence::Print, &frmGraph::printGraph);

@@ -24,6 +24,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    // Right click, or the Menu key: the window system sends both as this event.
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:

@@ -282,6 +282,21 @@ private slots:
         QToolTip::hideText();
     }
 
+    // The user reads positions off the graph while typing in a dialog.
+    void hoverWorksWhileAnotherWindowIsActive()
+    {
+        frmControl &panel = StartProgram();
+        frmGraph &graph = Instance<frmGraph>();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QTest::mouseMove(&graph, QPoint(300, 100));
+        QTest::mouseMove(&graph, QPoint(333, 133));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("x = 14.95, y = 15.05"));
+        QToolTip::hideText();
+    }
+
     // Needs two screens of different ratios (the two-screen test environment).
     void movedToAScreenOfAnotherRatioTheGraphIsCrisp()
     {
