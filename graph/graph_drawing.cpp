@@ -63,12 +63,11 @@ void PlotPoint(Single &x, Single &y, const DrawingSource &source)
 
 void PlotSegment(Single &x1, Single &y1, Single &x2, Single &y2, const DrawingSource &source)
 {
-    const RecordedSegment world{x1, y1, x2, y2, 0};
+    RecordedSegment world{x1, y1, x2, y2, 0};
     graph::PlotSegment(x1, y1, x2, y2, SurfaceOf(source));
     Note(source, [&](Colour colour) {
-        RecordedSegment drawn = world;
-        drawn.colour = colour;
-        return drawn;
+        world.colour = colour;
+        return world;
     });
 }
 
