@@ -1,7 +1,6 @@
 #include "export_dialogs.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -40,15 +39,21 @@ public:
         QStringList filters;
         for (const FileKind &kind : FileKinds())
             filters << kind.filter;
-        QString chosenFilter = filters.front();
-        QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("บันทึกภาพกราฟ"), QStringLiteral("กราฟ.png"),
-                                                    filters.join(QStringLiteral(";;")), &chosenFilter);
-        if (path.isEmpty())
+        const auto kindOf = [&filters](const QString &filter) -> const FileKind & {
+            return FileKinds().at(std::max<qsizetype>(0, filters.indexOf(filter)));
+        };
+        QFileDialog dialog(parent, QStringLiteral("บันทึกภาพกราฟ"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters(filters);
+        dialog.selectFile(QStringLiteral("กราฟ.png"));
+        dialog.setDefaultSuffix(FileKinds().front().suffix);
+        // A name typed without a suffix gets the chosen kind's.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&](const QString &filter) { dialog.setDefaultSuffix(kindOf(filter).suffix); });
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        const FileKind &kind = FileKinds().at(std::max<qsizetype>(0, filters.indexOf(chosenFilter)));
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QLatin1Char('.') + kind.suffix;
-        return SaveTarget{path, kind.format, kind.scale};
+        const FileKind &kind = kindOf(dialog.selectedNameFilter());
+        return SaveTarget{dialog.selectedFiles().front(), kind.format, kind.scale};
     }
 
     bool choosePrinter(QPrinter &printer, QWidget *parent) override
