@@ -17,16 +17,20 @@ struct FileKind
     QString filter;
     ImageFormat format;
     int scale;
-    QString suffix;
 };
+
+QString SuffixOf(ImageFormat format)
+{
+    return format == ImageFormat::Svg ? QStringLiteral("svg") : QStringLiteral("png");
+}
 
 const std::array<FileKind, 4> &FileKinds()
 {
     static const std::array<FileKind, 4> kinds{{
-        {QStringLiteral("ภาพ PNG ขนาดเท่าหน้าต่าง (*.png)"), ImageFormat::Png, 1, QStringLiteral("png")},
-        {QStringLiteral("ภาพ PNG ขนาด 2 เท่า (*.png)"), ImageFormat::Png, 2, QStringLiteral("png")},
-        {QStringLiteral("ภาพ PNG ขนาด 4 เท่า (*.png)"), ImageFormat::Png, 4, QStringLiteral("png")},
-        {QStringLiteral("ภาพเวกเตอร์ SVG (*.svg)"), ImageFormat::Svg, 1, QStringLiteral("svg")},
+        {QStringLiteral("ภาพ PNG ขนาดเท่าหน้าต่าง (*.png)"), ImageFormat::Png, 1},
+        {QStringLiteral("ภาพ PNG ขนาด 2 เท่า (*.png)"), ImageFormat::Png, 2},
+        {QStringLiteral("ภาพ PNG ขนาด 4 เท่า (*.png)"), ImageFormat::Png, 4},
+        {QStringLiteral("ภาพเวกเตอร์ SVG (*.svg)"), ImageFormat::Svg, 1},
     }};
     return kinds;
 }
@@ -46,10 +50,10 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters(filters);
         dialog.selectFile(QStringLiteral("กราฟ.png"));
-        dialog.setDefaultSuffix(FileKinds().front().suffix);
+        dialog.setDefaultSuffix(SuffixOf(FileKinds().front().format));
         // A name typed without a suffix gets the chosen kind's.
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&](const QString &filter) { dialog.setDefaultSuffix(kindOf(filter).suffix); });
+                         [&](const QString &filter) { dialog.setDefaultSuffix(SuffixOf(kindOf(filter).format)); });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         const FileKind &kind = kindOf(dialog.selectedNameFilter());
