@@ -28,6 +28,15 @@ void DrawGraphPaper(QPainter &painter, QRect area, int spacing, QColor grid, QCo
     painter.drawLine(origin.x(), area.top(), origin.x(), area.bottom());
 }
 
+// An image of a logical size at a device pixel ratio; painters on it draw in
+// logical pixels.
+QImage PictureCanvas(QSize logicalSize, qreal devicePixelRatio, QImage::Format format)
+{
+    QImage image((QSizeF(logicalSize) * devicePixelRatio).toSize(), format);
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
+}
+
 QFont LatinFont(int pixelSize, bool bold)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -54,22 +63,24 @@ void PaintProgramIcon(QPainter &painter)
     painter.fillPath(letters, QColor(SixteenColours[0]));
 }
 
-QImage ProgramIcon()
+QImage ProgramIcon(qreal devicePixelRatio)
 {
-    QImage canvas(32, 32, QImage::Format_RGB32);
+    const QRect area(0, 0, 32, 32);
+    QImage canvas = PictureCanvas(area.size(), devicePixelRatio, QImage::Format_RGB32);
     QPainter painter(&canvas);
     PaintProgramIcon(painter);
     painter.end();
     return canvas.convertToFormat(QImage::Format_Indexed8, SixteenColours, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
-QImage SplashBanner()
+QImage SplashBanner(qreal devicePixelRatio)
 {
-    QImage banner(464, 150, QImage::Format_RGB32);
+    const QRect area(0, 0, 464, 150);
+    QImage banner = PictureCanvas(area.size(), devicePixelRatio, QImage::Format_RGB32);
     QPainter painter(&banner);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPoint origin(232, 75);
-    DrawGraphPaper(painter, banner.rect(), 10, QColor(190, 230, 190), QColor(40, 40, 40), origin);
+    DrawGraphPaper(painter, area, 10, QColor(190, 230, 190), QColor(40, 40, 40), origin);
 
     painter.setPen(QPen(QColor(220, 0, 0), 2));
     painter.drawLine(QPoint(40, 145), QPoint(424, 5));
@@ -93,9 +104,9 @@ QImage SplashBanner()
     return banner;
 }
 
-QImage EraserPicture()
+QImage EraserPicture(qreal devicePixelRatio)
 {
-    QImage picture(100, 23, QImage::Format_ARGB32_Premultiplied);
+    QImage picture = PictureCanvas(QSize(100, 23), devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

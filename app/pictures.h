@@ -4,10 +4,12 @@
 
 class QPainter;
 
-// The program's pictures, drawn here rather than stored as bitmaps.
+// The program's pictures, drawn here rather than stored as bitmaps. Sizes are
+// logical pixels: each is drawn at the device pixel ratio asked for, so that
+// it is sharp on the screen it appears on.
 
 // 32 x 32 in the 16 standard colours: graph paper with the initials "CV".
-QImage ProgramIcon();
+QImage ProgramIcon(qreal devicePixelRatio = 1.0);
 
 // The icon's drawing in a 32 x 32 space, for painters of any size or kind
 // (the icon files of the package are painted from it). Its letters are
@@ -15,7 +17,7 @@ QImage ProgramIcon();
 void PaintProgramIcon(QPainter &painter);
 
 // 464 x 150: the splash banner, graph paper with the maker's and program's names.
-QImage SplashBanner();
+QImage SplashBanner(qreal devicePixelRatio = 1.0);
 
 // 100 x 23 on a transparent background: an eraser and the words "ลบทั้งหมด".
-QImage EraserPicture();
+QImage EraserPicture(qreal devicePixelRatio = 1.0);

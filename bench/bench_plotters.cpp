@@ -1,9 +1,11 @@
 // Speed of the graph engine against the floor of its own arithmetic and
 // against a direct port. Prints the ratios of medians measured in this run.
+#include "graph/graph_export.h"
 #include "graph/plotters.h"
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -109,6 +111,54 @@ void BM_PlotLinear(benchmark::State &state)
     }
 }
 
+constexpr int Curves = 100;
+constexpr double HighRatio = 2.0;
+
+// The coefficients of the i-th of the hundred parabolas.
+graph::RecordedParabola HundredthParabola(int i)
+{
+    const auto f = static_cast<Single>(i);
+    return {0.01f * f - 0.5f, 0.1f * f - 5.0f, f * 0.3f - 15.0f, platform::RGB(0, 0, 0), graph::ParabolaPasses};
+}
+
+void BM_HundredParabolas(benchmark::State &state)
+{
+    graph::GraphSurface surface(ClientSize, HighRatio, qRgb(255, 255, 255));
+    const graph::SurfaceSource source = [&surface]() -> graph::GraphSurface & { return surface; };
+    for (auto _ : state) {
+        for (int i = 0; i < Curves; ++i) {
+            const graph::RecordedParabola p = HundredthParabola(i);
+            graph::PlotParabola(p.a, p.b, p.c, source);
+        }
+        benchmark::ClobberMemory();
+    }
+}
+
+// A fresh surface at ratio 2 with the record of the same hundred drawn again.
+void BM_ReplayHundredCurves(benchmark::State &state)
+{
+    graph::GraphDrawing drawing(ClientSize, 1.0, platform::RGB(255, 255, 255));
+    for (int i = 0; i < Curves; ++i)
+        drawing.record().recordCurve(HundredthParabola(i));
+    for (auto _ : state) {
+        QImage image = drawing.rendered(HighRatio);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void BM_SavePngAt4x(benchmark::State &state)
+{
+    graph::GraphDrawing drawing(ClientSize, 1.0, platform::RGB(255, 255, 255));
+    graph::recording::DrawGrid(drawing, {platform::RGB(255, 255, 255), platform::RGB(220, 220, 220),
+                                         platform::RGB(100, 100, 100), platform::RGB(0, 0, 0)});
+    for (int i = 0; i < 5; ++i)
+        drawing.record().recordCurve(HundredthParabola(i * 20));
+    const QTemporaryDir dir;
+    const graph::SaveTarget target{dir.filePath(QStringLiteral("graph.png")), graph::ImageFormat::Png, 4};
+    for (auto _ : state)
+        graph::SaveGraph(drawing, target);
+}
+
 constexpr int Repetitions = 15;
 
 BENCHMARK(BM_PlotParabola)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
@@ -116,6 +166,9 @@ BENCHMARK(BM_ParabolaFloor)->Unit(benchmark::kMicrosecond)->Repetitions(Repetiti
 BENCHMARK(BM_NaiveParabola)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DrawGrid)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PlotLinear)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_HundredParabolas)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReplayHundredCurves)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SavePngAt4x)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 
 // Shows the usual table and keeps each benchmark's median for the ratios.
 class MedianCollector : public benchmark::ConsoleReporter
@@ -153,5 +206,9 @@ int main(int argc, char *argv[])
     std::printf("\nMedians of %d repetitions, same run:\n", Repetitions);
     std::printf("  PlotParabola / floor = %.2f (target <= 1.20)\n", ratio("BM_PlotParabola", "BM_ParabolaFloor"));
     std::printf("  PlotParabola / naive = %.2f (target <= 0.25)\n", ratio("BM_PlotParabola", "BM_NaiveParabola"));
+    std::printf("  replay of 100 curves at ratio 2 / 100 direct parabolas = %.2f (target <= 1.10)\n",
+                ratio("BM_ReplayHundredCurves", "BM_HundredParabolas"));
+    if (m.count("BM_SavePngAt4x"))
+        std::printf("  save to PNG at 4x: %.1f ms\n", m.at("BM_SavePngAt4x"));
     return 0;
 }

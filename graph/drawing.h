@@ -15,6 +15,7 @@ using SurfaceSource = std::function<GraphSurface &()>;
 class Canvas
 {
 public:
+    // cppcheck-suppress uninitMemberVar ; m_source is a reference, bound here
     explicit Canvas(const SurfaceSource &source) : m_source(source) {}
 
     void pset(Single X, Single Y) { pen().pset(X, Y); }
@@ -58,7 +59,25 @@ struct GridColours
 };
 
 // Background, the 71 + 71 grid lines at canvas 0, 100, ... 7000, the two axes
-// over them, and the plot colour left selected for the curves to come.
-void DrawGrid(GraphSurface &surface, const GridColours &colours);
+// over them, and the plot colour left selected for the curves to come. The
+// target is the surface, or anything drawing like it.
+template <class Target> void DrawGrid(Target &target, const GridColours &colours)
+{
+    using platform::Integer;
+    constexpr Integer GridEnd = 7000;
+    constexpr Integer GridStep = 100;
+    constexpr Single AxisAt = 3500;
+
+    target.setBackColor(colours.background);
+    target.setForeColor(colours.grid);
+    for (Integer i = 0; i <= GridEnd; i = platform::AddInteger(i, GridStep))
+        target.line(i, 0, i, GridEnd);
+    for (Integer i = 0; i <= GridEnd; i = platform::AddInteger(i, GridStep))
+        target.line(0, i, GridEnd, i);
+    target.setForeColor(colours.axis);
+    target.line(0, AxisAt, GridEnd, AxisAt);
+    target.line(AxisAt, 0, AxisAt, GridEnd);
+    target.setForeColor(colours.plot);
+}
 
 } // namespace graph

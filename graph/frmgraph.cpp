@@ -1,9 +1,19 @@
 #include "frmgraph.h"
 
+#include "export_dialogs.h"
 #include "platform/system_colors.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPrinter>
+#include <QToolTip>
+
+#include <cmath>
 
 using namespace platform;
 
@@ -62,19 +72,109 @@ private:
     const graph::GraphSurface &m_surface;
 };
 
+// Two decimals, without the "-0.00" of a value just below zero.
+QString TwoDecimals(double value)
+{
+    return QString::number(std::round(value * 100.0) / 100.0 + 0.0, 'f', 2);
+}
+
 } // namespace
 
 frmGraph::frmGraph()
-    : Form(Design()), m_surface(QSize(TwipsToPixels(ClientTwips), TwipsToPixels(ClientTwips)), devicePixelRatioF(),
-                                ToQColor(vbTitleBarText).rgb())
+    : Form(Design()), m_drawing(QSize(TwipsToPixels(ClientTwips), TwipsToPixels(ClientTwips)), devicePixelRatioF(),
+                                FromQRgb(ToQColor(vbTitleBarText).rgb()))
 {
-    m_view = new SurfaceView(m_surface, client());
+    m_view = new SurfaceView(m_drawing.surface(), client());
     m_view->setObjectName(QStringLiteral("surface"));
     m_view->setGeometry(client()->rect());
     m_view->lower();
+    // The pointer's position is wanted while the user works in another window.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    addCommand(QStringLiteral("คัดลอกภาพกราฟ"), QKeySequence::Copy, &frmGraph::copyGraph);
+    addCommand(QStringLiteral("บันทึกภาพกราฟ…"), QKeySequence::Save, &frmGraph::saveGraph);
+    addCommand(QStringLiteral("พิมพ์กราฟ…"), QKeySequence::Print, &frmGraph::printGraph);
+}
+
+void frmGraph::addCommand(const QString &text, const QKeySequence &shortcut, void (frmGraph::*command)())
+{
+    auto *action = new QAction(text, this);
+    action->setShortcut(shortcut);
+    addAction(action);
+    handle(action, &QAction::triggered, command);
+    m_commands.append(action);
 }
 
 void frmGraph::surfaceChanged()
 {
     m_view->update();
+}
+
+void frmGraph::followDevicePixelRatio()
+{
+    if (devicePixelRatioF() == m_drawing.surface().devicePixelRatio())
+        return;
+    m_drawing.setDevicePixelRatio(devicePixelRatioF());
+    m_view->update();
+}
+
+void frmGraph::copyGraph()
+{
+    QGuiApplication::clipboard()->setImage(m_drawing.surface().image());
+}
+
+void frmGraph::saveGraph()
+{
+    if (const std::optional<graph::SaveTarget> target = graph::CreateExportDialogs()->chooseSaveTarget(this))
+        graph::SaveGraph(m_drawing, *target);
+}
+
+void frmGraph::printGraph()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!graph::CreateExportDialogs()->choosePrinter(printer, this))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw RuntimeError(ErrorCode::PrinterError, QStringLiteral("พิมพ์กราฟไม่ได้: เครื่องพิมพ์ไม่พร้อม"));
+    // The painter's origin is the printable area's corner.
+    const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    graph::PaintOnPage(m_drawing, painter, QRectF(QPointF(), printable));
+    if (!painter.end())
+        throw RuntimeError(ErrorCode::PrinterError, QStringLiteral("พิมพ์กราฟไม่ได้"));
+}
+
+bool frmGraph::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ToolTip:
+        showWorldPosition(static_cast<const QHelpEvent &>(*event));
+        return true;
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
+    {
+        const bool handled = Form::event(event);
+        followDevicePixelRatio();
+        return handled;
+    }
+    default:
+        return Form::event(event);
+    }
+}
+
+void frmGraph::showWorldPosition(const QHelpEvent &event)
+{
+    const QPointF canvas = QPointF(client()->mapFrom(this, event.pos())) * graph::TwipsPerPixel;
+    QToolTip::showText(event.globalPos(),
+                       QStringLiteral("x = %1, y = %2")
+                           .arg(TwoDecimals(graph::WorldX(canvas.x())), TwoDecimals(graph::WorldY(canvas.y()))),
+                       this);
+}
+
+void frmGraph::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    menu.addActions(m_commands);
+    menu.exec(event->globalPos());
 }

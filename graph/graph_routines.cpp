@@ -8,12 +8,12 @@ namespace graph_mdl {
 
 namespace {
 
-graph::GraphSurface &GraphWindowSurface()
+graph::GraphDrawing &GraphWindowDrawing()
 {
-    return platform::Instance<frmGraph>().surface();
+    return platform::Instance<frmGraph>().drawing();
 }
 
-const graph::SurfaceSource Surface = GraphWindowSurface;
+const graph::DrawingSource Drawing = GraphWindowDrawing;
 
 // Repaints once per drawing routine, also when it stopped on an error, so
 // that what was drawn before the error shows.
@@ -34,32 +34,32 @@ struct RepaintWhenDone
 void PlotPoint(Single &x, Single &y)
 {
     const RepaintWhenDone repaint;
-    graph::PlotPoint(x, y, Surface);
+    graph::recording::PlotPoint(x, y, Drawing);
 }
 
 void PlotSegment(Single &x1, Single &y1, Single &x2, Single &y2)
 {
     const RepaintWhenDone repaint;
-    graph::PlotSegment(x1, y1, x2, y2, Surface);
+    graph::recording::PlotSegment(x1, y1, x2, y2, Drawing);
 }
 
 void DrawGrid()
 {
     const RepaintWhenDone repaint;
-    graph::DrawGrid(GraphWindowSurface(),
-                    {.background = BackgroundColor, .grid = GridColor, .axis = AxisColor, .plot = PlotColor});
+    graph::recording::DrawGrid(
+        GraphWindowDrawing(), {.background = BackgroundColor, .grid = GridColor, .axis = AxisColor, .plot = PlotColor});
 }
 
 void PlotLinear(const Single &m, const Single &c)
 {
     const RepaintWhenDone repaint;
-    graph::PlotLinear(m, c, Surface);
+    graph::recording::PlotLinear(m, c, Drawing);
 }
 
 void PlotParabola(const Single &a, const Single &b, const Single &c)
 {
     const RepaintWhenDone repaint;
-    graph::PlotParabola(a, b, c, Surface);
+    graph::recording::PlotParabola(a, b, c, Drawing);
 }
 
 } // namespace graph_mdl

@@ -27,4 +27,14 @@ inline void WorldToCanvas(Single &x, Single &y)
     y = CanvasY(y);
 }
 
+// Canvas to world in double precision, for reading positions off the graph.
+inline double WorldX(double X)
+{
+    return (X - CanvasOrigin) / CanvasPerWorld;
+}
+inline double WorldY(double Y)
+{
+    return (CanvasOrigin - Y) / CanvasPerWorld;
+}
+
 } // namespace graph

@@ -2,15 +2,20 @@
 
 namespace graph {
 
-void PlotLinear(const Single &m, const Single &c, const SurfaceSource &source)
+LinearEnds LinearSegment(Single m, Single c)
 {
     constexpr Single RightEnd = 50;
     constexpr Single LeftEnd = -50;
-    Single x1 = RightEnd;
-    Single y1 = StoreSingle(static_cast<double>(m) * RightEnd + static_cast<double>(c));
-    Single x2 = LeftEnd;
-    Single y2 = StoreSingle(static_cast<double>(m) * LeftEnd + static_cast<double>(c));
-    PlotSegment(x1, y1, x2, y2, source);
+    LinearEnds ends{.x1 = RightEnd, .y1 = 0, .x2 = LeftEnd, .y2 = 0};
+    ends.y1 = StoreSingle(static_cast<double>(m) * RightEnd + static_cast<double>(c));
+    ends.y2 = StoreSingle(static_cast<double>(m) * LeftEnd + static_cast<double>(c));
+    return ends;
+}
+
+void PlotLinear(const Single &m, const Single &c, const SurfaceSource &source)
+{
+    LinearEnds ends = LinearSegment(m, c);
+    PlotSegment(ends.x1, ends.y1, ends.x2, ends.y2, source);
 }
 
 void PlotParabola(const Single &a, const Single &b, const Single &c, const SurfaceSource &source)

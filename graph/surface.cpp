@@ -81,27 +81,21 @@ void PixelPen::setPixel(int x, int y) const
         m_pixels[static_cast<qsizetype>(y) * m_stride + x] = m_colour;
 }
 
-void PixelPen::line(Single X1, Single Y1, Single X2, Single Y2) const
+std::optional<QLineF> ClipSegment(QPointF p1, QPointF p2, QSizeF bounds)
 {
-    Q_ASSERT(std::isfinite(X1) && std::isfinite(Y1) && std::isfinite(X2) && std::isfinite(Y2));
-    // Clipped in floating point first: canvas coordinates may lie far beyond
-    // any integer range. Ends inside the surface keep their exact position,
-    // so they light the same pixel as a point there.
-    const QPointF p1(devicePosition(X1), devicePosition(Y1));
-    const QPointF p2(devicePosition(X2), devicePosition(Y2));
     const double x1 = p1.x();
     const double y1 = p1.y();
     const double dx = p2.x() - x1;
     const double dy = p2.y() - y1;
-    const double width = m_width;
-    const double height = m_height;
+    const double width = bounds.width();
+    const double height = bounds.height();
     ClipEnd start{0.0};
     ClipEnd end{1.0};
     if (!ClipEdge(-dx, x1, Edge::Vertical, 0.0, start, end) ||
         !ClipEdge(dx, width - x1, Edge::Vertical, width, start, end) ||
         !ClipEdge(-dy, y1, Edge::Horizontal, 0.0, start, end) ||
         !ClipEdge(dy, height - y1, Edge::Horizontal, height, start, end))
-        return;
+        return std::nullopt;
     // The coordinate along the edge a clipped end lies on is taken exactly:
     // formed from ends near 1e37, it would carry an error of many pixels.
     const auto clipped = [&](const ClipEnd &at, QPointF unclipped) {
@@ -110,7 +104,18 @@ void PixelPen::line(Single X1, Single Y1, Single X2, Single Y2) const
         return QPointF(at.edge == Edge::Vertical ? at.edgeAt : std::clamp(x1 + at.t * dx, 0.0, width),
                        at.edge == Edge::Horizontal ? at.edgeAt : std::clamp(y1 + at.t * dy, 0.0, height));
     };
-    rasterise(clipped(start, p1), clipped(end, p2));
+    return QLineF(clipped(start, p1), clipped(end, p2));
+}
+
+void PixelPen::line(Single X1, Single Y1, Single X2, Single Y2) const
+{
+    Q_ASSERT(std::isfinite(X1) && std::isfinite(Y1) && std::isfinite(X2) && std::isfinite(Y2));
+    // Ends inside the surface keep their exact position, so they light the
+    // same pixel as a point there.
+    const QPointF p1(devicePosition(X1), devicePosition(Y1));
+    const QPointF p2(devicePosition(X2), devicePosition(Y2));
+    if (const std::optional<QLineF> clipped = ClipSegment(p1, p2, QSizeF(m_width, m_height)))
+        rasterise(clipped->p1(), clipped->p2());
 }
 
 void PixelPen::rasterise(QPointF from, QPointF to) const

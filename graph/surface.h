@@ -3,12 +3,14 @@
 #include "platform/values.h"
 
 #include <QImage>
+#include <QLineF>
 #include <QPoint>
 #include <QPointF>
 #include <QSize>
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace graph {
 
@@ -23,6 +25,11 @@ inline double DevicePosition(Single canvas, double devicePixelRatio)
 {
     return static_cast<double>(canvas) * devicePixelRatio / TwipsPerPixel;
 }
+
+// The part of the segment p1-p2 inside [0, width] x [0, height], or nothing.
+// Clipped in floating point: ends may lie far beyond any integer range. Ends
+// inside keep their exact position.
+std::optional<QLineF> ClipSegment(QPointF p1, QPointF p2, QSizeF bounds);
 
 // Writes pixels straight into a surface's image: one pointer fetched per
 // drawing call, not per point. Valid while its surface is not resized,

@@ -105,7 +105,7 @@ Form::Form(const FormDesign &design)
     setWindowTitle(design.caption);
     setFont(DesignFont());
     if (design.icon)
-        setWindowIcon(QPixmap::fromImage(design.icon()));
+        setWindowIcon(QPixmap::fromImage(design.icon(1.0))); // the window system scales icons itself
     if (!design.titleBar) {
         // Shown beside the window the user works in, never in its place.
         setAttribute(Qt::WA_ShowWithoutActivating);

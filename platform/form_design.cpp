@@ -3,6 +3,7 @@
 #include "colour_box.h"
 #include "system_colors.h"
 
+#include <QEvent>
 #include <QGroupBox>
 
 #include <QLabel>
@@ -36,6 +37,45 @@ void ApplyColours(QWidget &widget, const ControlLook &look, QPalette::ColorRole 
     widget.setPalette(palette);
 }
 
+// Shows a control's picture drawn at the device pixel ratio of the screen it
+// is on, and draws it again when that changes.
+class PictureFollower : public QObject
+{
+public:
+    PictureFollower(QWidget &control, PictureSource picture) : QObject(&control), m_picture(picture)
+    {
+        control.installEventFilter(this);
+        show(control);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ScreenChangeInternal)
+            show(static_cast<QWidget &>(*watched));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void show(QWidget &control)
+    {
+        const qreal ratio = control.devicePixelRatioF();
+        if (ratio == m_shownAt)
+            return;
+        m_shownAt = ratio;
+        const QPixmap picture = QPixmap::fromImage(m_picture(ratio));
+        if (auto *button = qobject_cast<QPushButton *>(&control)) {
+            button->setIcon(picture);
+            button->setIconSize(picture.deviceIndependentSize().toSize());
+        } else if (auto *label = qobject_cast<QLabel *>(&control)) {
+            label->setPixmap(picture);
+        }
+    }
+
+    PictureSource m_picture;
+    qreal m_shownAt = 0.0;
+};
+
 QWidget *CreateLabel(QWidget &parent, const ControlDesign &design)
 {
     auto *label = new QLabel(design.caption, &parent);
@@ -61,11 +101,8 @@ QWidget *CreateButton(QWidget &parent, const ControlDesign &design)
     button->setDefault(design.look.isDefault);
     // A button with the focus takes Enter itself; elsewhere Enter goes to the default button.
     button->setAutoDefault(true);
-    if (design.look.picture) {
-        const QPixmap picture = QPixmap::fromImage(design.look.picture());
-        button->setIcon(picture);
-        button->setIconSize(picture.deviceIndependentSize().toSize());
-    }
+    if (design.look.picture)
+        new PictureFollower(*button, design.look.picture);
     ApplyColours(*button, design.look, QPalette::Button, QPalette::ButtonText);
     return button;
 }
@@ -75,7 +112,7 @@ QWidget *CreateImage(QWidget &parent, const ControlDesign &design)
     auto *image = new QLabel(&parent);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (design.look.picture)
-        image->setPixmap(QPixmap::fromImage(design.look.picture()));
+        new PictureFollower(*image, design.look.picture);
     return image;
 }
 

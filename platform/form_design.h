@@ -33,7 +33,8 @@ constexpr int NoTabIndex = -1;
 // The property holding a control's index in its control array.
 constexpr const char *ControlIndexProperty = "Index";
 
-using PictureSource = QImage (*)();
+// Draws a picture at a device pixel ratio.
+using PictureSource = QImage (*)(qreal devicePixelRatio);
 
 // What a control has beyond its place: only the design's non-default values.
 struct ControlLook

@@ -14,8 +14,12 @@ QString ErrorText(ErrorCode code)
         return QStringLiteral("Overflow");
     case ErrorCode::DivisionByZero:
         return QStringLiteral("Division by zero");
+    case ErrorCode::PathFileAccessError:
+        return QStringLiteral("Path/File access error");
     case ErrorCode::FormAlreadyDisplayed:
         return QStringLiteral("Form already displayed; can't show modally");
+    case ErrorCode::PrinterError:
+        return QStringLiteral("Printer error");
     }
     return QStringLiteral("Application-defined or object-defined error");
 }

@@ -12,7 +12,9 @@ enum class ErrorCode : int {
     InvalidProcedureCall = 5,
     Overflow = 6,
     DivisionByZero = 11,
+    PathFileAccessError = 75,
     FormAlreadyDisplayed = 400,
+    PrinterError = 482,
 };
 
 QString ErrorText(ErrorCode code);

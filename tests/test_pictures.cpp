@@ -3,6 +3,9 @@
 
 #include <QSet>
 
+using PictureSource = QImage (*)(qreal);
+Q_DECLARE_METATYPE(PictureSource)
+
 namespace {
 
 QSet<QRgb> ColoursOf(const QImage &image)
@@ -54,6 +57,32 @@ private slots:
             for (int x = 30; x < eraser.width(); ++x)
                 blackText += qAlpha(eraser.pixel(x, y)) > 128 && qGray(eraser.pixel(x, y)) < 100 ? 1 : 0;
         QVERIFY2(blackText > 30, qPrintable(QString::number(blackText)));
+    }
+
+    void picturesAreDrawnAtTheRatioAskedFor_data()
+    {
+        QTest::addColumn<PictureSource>("picture");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("icon at 1.25") << PictureSource(ProgramIcon) << 1.25 << QSize(40, 40);
+        QTest::newRow("icon at 2") << PictureSource(ProgramIcon) << 2.0 << QSize(64, 64);
+        QTest::newRow("banner at 1.25") << PictureSource(SplashBanner) << 1.25 << QSize(580, 188);
+        QTest::newRow("banner at 1.5") << PictureSource(SplashBanner) << 1.5 << QSize(696, 225);
+        QTest::newRow("banner at 2") << PictureSource(SplashBanner) << 2.0 << QSize(928, 300);
+        QTest::newRow("eraser at 1.5") << PictureSource(EraserPicture) << 1.5 << QSize(150, 35);
+        QTest::newRow("eraser at 2") << PictureSource(EraserPicture) << 2.0 << QSize(200, 46);
+    }
+    void picturesAreDrawnAtTheRatioAskedFor()
+    {
+        QFETCH(PictureSource, picture);
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, pixels);
+        const QImage sharp = picture(ratio);
+        QCOMPARE(sharp.size(), pixels);
+        QCOMPARE(sharp.devicePixelRatio(), ratio);
+        // The icon keeps to its sixteen colours at every ratio.
+        QCOMPARE(sharp.format(), picture(1.0).format());
+        QCOMPARE(ColoursOf(sharp).size() <= 16, ColoursOf(picture(1.0)).size() <= 16);
     }
 };
 

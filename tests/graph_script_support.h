@@ -1,0 +1,118 @@
+#pragma once
+
+#include "graph/graph_drawing.h"
+
+#include <QTest>
+
+#include <functional>
+
+// A sequence of graph routines run on a drawing, recorded as the window does.
+using GraphScript = std::function<void(graph::GraphDrawing &)>;
+Q_DECLARE_METATYPE(GraphScript)
+
+namespace scripts {
+
+using graph::GraphDrawing;
+using graph::Single;
+using platform::RGB;
+
+constexpr QSize ClientSize(465, 465);
+constexpr platform::Colour DesignBack = RGB(255, 255, 255);
+
+const graph::GridColours Light{
+    .background = RGB(255, 255, 255), .grid = RGB(220, 220, 220), .axis = RGB(100, 100, 100), .plot = RGB(0, 0, 0)};
+const graph::GridColours Dark{
+    .background = RGB(0, 0, 60), .grid = RGB(40, 40, 90), .axis = RGB(250, 250, 0), .plot = RGB(255, 0, 0)};
+
+inline graph::DrawingSource SourceOf(GraphDrawing &drawing)
+{
+    return [&drawing]() -> GraphDrawing & { return drawing; };
+}
+
+inline void Grid(GraphDrawing &drawing, const graph::GridColours &colours)
+{
+    graph::recording::DrawGrid(drawing, colours);
+}
+
+inline void Linear(GraphDrawing &drawing, Single m, Single c)
+{
+    graph::recording::PlotLinear(m, c, SourceOf(drawing));
+}
+
+inline void Parabola(GraphDrawing &drawing, Single a, Single b, Single c)
+{
+    graph::recording::PlotParabola(a, b, c, SourceOf(drawing));
+}
+
+inline void Point(GraphDrawing &drawing, Single x, Single y)
+{
+    graph::recording::PlotPoint(x, y, SourceOf(drawing));
+}
+
+inline void Segment(GraphDrawing &drawing, Single x1, Single y1, Single x2, Single y2)
+{
+    graph::recording::PlotSegment(x1, y1, x2, y2, SourceOf(drawing));
+}
+
+// A step that raises the floating-point error, as a handler would meet it.
+template <class Step> void Failing(Step &&step)
+{
+    try {
+        step();
+    } catch (const platform::RuntimeError &) {
+        return;
+    }
+    QFAIL("no error raised");
+}
+
+// y = 1e35 * (x + 50): its points map beyond the Single range once x passes
+// about -16, so about a third of the parabola is drawn.
+inline void StoppedParabola(GraphDrawing &drawing)
+{
+    Failing([&] { Parabola(drawing, 0.0f, 1e35f, 5e36f); });
+}
+
+inline void AddScriptRows()
+{
+    QTest::newRow("grid only") << GraphScript([](GraphDrawing &d) { Grid(d, Light); });
+    QTest::newRow("lines") << GraphScript([](GraphDrawing &d) {
+        Grid(d, Light);
+        Linear(d, 1, 10);
+        Linear(d, -0.5f, 3);
+        Linear(d, 0, 0);
+        Linear(d, 40, -7);
+    });
+    QTest::newRow("parabolas") << GraphScript([](GraphDrawing &d) {
+        Grid(d, Light);
+        Parabola(d, 1, 0, 0);
+        Parabola(d, -0.25f, 2, 5);
+        Parabola(d, 1000, 0, -30);
+    });
+    QTest::newRow("stopped parabola") << GraphScript([](GraphDrawing &d) {
+        Grid(d, Light);
+        Parabola(d, 0.5f, 0, -20);
+        StoppedParabola(d);
+    });
+    QTest::newRow("colours changed between clearings") << GraphScript([](GraphDrawing &d) {
+        Grid(d, Light);
+        Linear(d, 1, 10);
+        Parabola(d, 1, 0, 0);
+        Grid(d, Dark);
+        Linear(d, -1, 0);
+        Parabola(d, -1, 0, 10);
+    });
+    QTest::newRow("points and segments before any grid") << GraphScript([](GraphDrawing &d) {
+        Point(d, 1, 2);
+        Point(d, -35, 35);
+        Segment(d, 50, 60, -50, -40);
+    });
+    QTest::newRow("failed curves between drawn ones") << GraphScript([](GraphDrawing &d) {
+        Grid(d, Light);
+        Failing([&] { Linear(d, 1e37f, 0); });
+        Linear(d, 2, 1);
+        Failing([&] { Parabola(d, 1e37f, 0, 0); });
+        Parabola(d, 0.1f, 0, 0);
+    });
+}
+
+} // namespace scripts

@@ -1,0 +1,342 @@
+#include "app/pictures.h"
+#include "app_test_support.h"
+#include "graph/export_dialogs.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolTip>
+
+using namespace platform;
+
+namespace {
+
+// What the file and print dialogs answer, and how often they were asked.
+struct DialogAnswers
+{
+    std::optional<graph::SaveTarget> saveTarget; // nothing: cancelled
+    QString pdfPath;                             // empty: cancelled
+    int saveAsked = 0;
+    int printAsked = 0;
+};
+
+class AnsweringDialogs : public graph::ExportDialogs
+{
+public:
+    explicit AnsweringDialogs(DialogAnswers &answers) : m_answers(answers) {}
+
+    std::optional<graph::SaveTarget> chooseSaveTarget(QWidget *) override
+    {
+        ++m_answers.saveAsked;
+        return m_answers.saveTarget;
+    }
+
+    bool choosePrinter(QPrinter &printer, QWidget *) override
+    {
+        ++m_answers.printAsked;
+        if (m_answers.pdfPath.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_answers.pdfPath);
+        return true;
+    }
+
+private:
+    DialogAnswers &m_answers;
+};
+
+// The graph window, shown and active, with the grid, a red parabola and a line.
+frmGraph &DrawnGraph()
+{
+    graph_mdl::BackgroundColor = RGB(255, 255, 255);
+    graph_mdl::GridColor = RGB(220, 220, 220);
+    graph_mdl::AxisColor = RGB(100, 100, 100);
+    graph_mdl::PlotColor = RGB(255, 0, 0);
+    graph_mdl::DrawGrid();
+    graph_mdl::PlotParabola(0.1f, 0, -20);
+    graph_mdl::PlotLinear(1, 10);
+    frmGraph &graph = Instance<frmGraph>();
+    graph.Show();
+    graph.activateWindow();
+    if (!QTest::qWaitForWindowActive(&graph))
+        qWarning("graph window not active");
+    return graph;
+}
+
+// The same drawing made at a ratio from the start, without the window.
+QImage DrawnGraphAt(double ratio)
+{
+    graph::GraphDrawing drawing(QSize(465, 465), ratio, RGB(255, 255, 255));
+    const graph::DrawingSource source = [&drawing]() -> graph::GraphDrawing & { return drawing; };
+    graph::recording::DrawGrid(drawing, {.background = RGB(255, 255, 255),
+                                         .grid = RGB(220, 220, 220),
+                                         .axis = RGB(100, 100, 100),
+                                         .plot = RGB(255, 0, 0)});
+    graph::recording::PlotParabola(0.1f, 0, -20, source);
+    graph::recording::PlotLinear(1, 10, source);
+    return drawing.surface().image();
+}
+
+QStringList PopupEntries()
+{
+    QStringList entries;
+    if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+        for (const QAction *action : menu->actions())
+            entries << action->text() + QLatin1Char('\t') + action->shortcut().toString();
+        menu->close();
+    }
+    return entries;
+}
+
+QImage RenderPdfPage(const QString &pdf, const QString &prefix)
+{
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"), pdf, prefix});
+    return QImage(prefix + QStringLiteral("-1.png"));
+}
+
+int Count(const QImage &image, const std::function<bool(QRgb)> &matches)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += matches(image.pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+class TestGraphCommands : public QObject
+{
+    Q_OBJECT
+
+    DialogAnswers m_answers;
+    graph::ExportDialogsFactory m_previous;
+
+private slots:
+    void init()
+    {
+        ResetProgram();
+        m_answers = {};
+        m_previous = graph::SetExportDialogsFactory([this] { return std::make_unique<AnsweringDialogs>(m_answers); });
+    }
+    void cleanup()
+    {
+        graph::SetExportDialogsFactory(m_previous);
+        ResetProgram();
+    }
+
+    void contextMenuOffersCopySaveAndPrint_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::newRow("right click") << static_cast<int>(QContextMenuEvent::Mouse);
+        QTest::newRow("menu key") << static_cast<int>(QContextMenuEvent::Keyboard);
+    }
+    void contextMenuOffersCopySaveAndPrint()
+    {
+        QFETCH(int, reason);
+        frmGraph &graph = DrawnGraph();
+        QStringList entries;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QApplication::activePopupWidget())
+                entries = PopupEntries();
+        });
+        poll.start(10);
+        const QPoint at(100, 120);
+        QContextMenuEvent event(static_cast<QContextMenuEvent::Reason>(reason), at, graph.mapToGlobal(at));
+        QApplication::sendEvent(&graph, &event);
+        QCOMPARE(entries, QStringList({QStringLiteral("คัดลอกภาพกราฟ\tCtrl+C"), QStringLiteral("บันทึกภาพกราฟ…\tCtrl+S"),
+                                       QStringLiteral("พิมพ์กราฟ…\tCtrl+P")}));
+    }
+
+    void shortcutsWorkWhileTheGraphIsActive_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Ctrl+C copies") << static_cast<int>(Qt::Key_C);
+        QTest::newRow("Ctrl+S saves") << static_cast<int>(Qt::Key_S);
+        QTest::newRow("Ctrl+P prints") << static_cast<int>(Qt::Key_P);
+    }
+    void shortcutsWorkWhileTheGraphIsActive()
+    {
+        QFETCH(int, key);
+        QGuiApplication::clipboard()->clear();
+        frmGraph &graph = DrawnGraph();
+        QTest::keyClick(&graph, static_cast<Qt::Key>(key), Qt::ControlModifier);
+        QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(!copied.isNull(), key == Qt::Key_C);
+        QCOMPARE(m_answers.saveAsked, key == Qt::Key_S ? 1 : 0);
+        QCOMPARE(m_answers.printAsked, key == Qt::Key_P ? 1 : 0);
+        if (key == Qt::Key_C) {
+            copied.setDevicePixelRatio(graph.devicePixelRatioF());
+            QCOMPARE(copied, graph.surface().image());
+        }
+    }
+
+    void saveWritesTheChosenFileAndReportsFailure_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("fails");
+        const auto png = static_cast<int>(graph::ImageFormat::Png);
+        const auto svg = static_cast<int>(graph::ImageFormat::Svg);
+        QTest::newRow("cancelled") << true << QStringLiteral("graph.png") << png << false;
+        QTest::newRow("PNG at 2x") << false << QStringLiteral("graph.png") << png << false;
+        QTest::newRow("SVG") << false << QStringLiteral("graph.svg") << svg << false;
+        QTest::newRow("under a plain file") << false << QStringLiteral("plain/graph.png") << png << true;
+    }
+    void saveWritesTheChosenFileAndReportsFailure()
+    {
+        QFETCH(bool, cancelled);
+        QFETCH(QString, name);
+        QFETCH(int, format);
+        QFETCH(bool, fails);
+        const QTemporaryDir dir;
+        QFile plain(dir.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const QString path = dir.filePath(name);
+        if (!cancelled)
+            m_answers.saveTarget = graph::SaveTarget{path, static_cast<graph::ImageFormat>(format), 2};
+        const RecordedErrors recorded;
+        frmGraph &graph = DrawnGraph();
+        const QImage before = graph.surface().image().copy();
+
+        QTest::keyClick(&graph, Qt::Key_S, Qt::ControlModifier);
+
+        QCOMPARE(m_answers.saveAsked, 1);
+        QCOMPARE(recorded.numbers(), fails ? std::vector<int>{75} : std::vector<int>{});
+        QCOMPARE(QFile::exists(path), !cancelled && !fails);
+        QCOMPARE(LoadedInstance<frmGraph>(), &graph);
+        QCOMPARE(graph.surface().image(), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), !cancelled && !fails ? 2 : 1);
+    }
+
+    void printGivesOnePageWithTheGraphCentred_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("printed") << false;
+        QTest::newRow("cancelled") << true;
+    }
+    void printGivesOnePageWithTheGraphCentred()
+    {
+        QFETCH(bool, cancelled);
+        const QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("graph.pdf"));
+        if (!cancelled)
+            m_answers.pdfPath = pdf;
+        frmGraph &graph = DrawnGraph();
+        QTest::keyClick(&graph, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(m_answers.printAsked, 1);
+        QCOMPARE(QFile::exists(pdf), !cancelled);
+        if (cancelled)
+            return;
+
+        const QImage page = RenderPdfPage(pdf, dir.filePath(QStringLiteral("page")));
+        QVERIFY(!page.isNull());
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("page-2.png"))));
+        const int red = Count(page, [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 120 && qBlue(p) < 120; });
+        const int grid = Count(page, [](QRgb p) { return qGray(p) > 180 && qGray(p) < 245; });
+        const int axes = Count(page, [](QRgb p) { return qGray(p) < 140 && qRed(p) < 160; });
+        QVERIFY2(red > 50 && grid > 500 && axes > 50,
+                 qPrintable(QStringLiteral("red %1, grid %2, axes %3").arg(red).arg(grid).arg(axes)));
+        // Centred: the drawing's left and right margins on the page are equal.
+        int left = page.width();
+        int right = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 245) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        QVERIFY2(std::abs(left - (page.width() - 1 - right)) <= 2,
+                 qPrintable(QStringLiteral("margins %1 and %2").arg(left).arg(page.width() - 1 - right)));
+    }
+
+    void hoverShowsTheWorldCoordinates_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("top left") << QPoint(0, 0) << QStringLiteral("x = -35.00, y = 35.00");
+        QTest::newRow("near the origin") << QPoint(233, 233) << QStringLiteral("x = -0.05, y = 0.05");
+        QTest::newRow("exactly zero") << QPoint(140, 100) << QStringLiteral("x = -14.00, y = 20.00");
+        QTest::newRow("bottom right") << QPoint(464, 464) << QStringLiteral("x = 34.60, y = -34.60");
+    }
+    void hoverShowsTheWorldCoordinates()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QString, tip);
+        frmGraph &graph = DrawnGraph();
+        QHelpEvent event(QEvent::ToolTip, at, graph.mapToGlobal(at));
+        QApplication::sendEvent(&graph, &event);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), tip);
+        QToolTip::hideText();
+    }
+
+    // The user reads positions off the graph while typing in a dialog.
+    void hoverWorksWhileAnotherWindowIsActive()
+    {
+        frmControl &panel = StartProgram();
+        frmGraph &graph = Instance<frmGraph>();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QTest::mouseMove(&graph, QPoint(300, 100));
+        QTest::mouseMove(&graph, QPoint(333, 133));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("x = 14.95, y = 15.05"));
+        QToolTip::hideText();
+    }
+
+    // Needs two screens of different ratios (the two-screen test environment).
+    void movedToAScreenOfAnotherRatioTheGraphIsCrisp()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
+            QSKIP("needs two screens of different device pixel ratios");
+        frmGraph &graph = DrawnGraph();
+        const auto moveTo = [&graph](const QScreen *screen) {
+            graph.move(screen->geometry().topLeft() + QPoint(20, 20));
+            QTRY_COMPARE(graph.surface().devicePixelRatio(), screen->devicePixelRatio());
+        };
+        moveTo(screens[1]);
+        QCOMPARE(graph.surface().image(), DrawnGraphAt(screens[1]->devicePixelRatio()));
+        // Curves drawn after the move are drawn at the new ratio too.
+        graph_mdl::PlotParabola(-0.1f, 0, 20);
+        moveTo(screens[0]);
+        QCOMPARE(graph.drawing().record().curves().size(), std::size_t(3));
+        QCOMPARE(graph.surface().image(), graph.drawing().rendered(screens[0]->devicePixelRatio()));
+        QCOMPARE(graph.grab().devicePixelRatio(), screens[0]->devicePixelRatio());
+    }
+
+    void picturesFollowTheirScreensRatio()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
+            QSKIP("needs two screens of different device pixel ratios");
+        frmControl &panel = StartProgram();
+        const auto *icon = panel.control<QLabel>("Image1");
+        const auto *eraser = panel.control<QPushButton>("Command2");
+        for (const QScreen *screen : {screens[1], screens[0]}) {
+            const qreal ratio = screen->devicePixelRatio();
+            panel.move(screen->geometry().topLeft() + QPoint(20, 20));
+            QTRY_COMPARE(icon->pixmap().devicePixelRatio(), ratio);
+            QCOMPARE(icon->pixmap().toImage(), ProgramIcon(ratio).convertToFormat(icon->pixmap().toImage().format()));
+            const QPixmap erasing = eraser->icon().pixmap(eraser->iconSize(), ratio);
+            QCOMPARE(erasing.devicePixelRatio(), ratio);
+            QCOMPARE(erasing.toImage(), EraserPicture(ratio).convertToFormat(erasing.toImage().format()));
+        }
+    }
+};
+
+CURVISTA_TEST_MAIN(TestGraphCommands)
+#include "test_graph_commands.moc"
