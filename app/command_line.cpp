@@ -9,36 +9,24 @@ namespace {
 
 constexpr auto Usage = "Usage: curvista [--version | --help] [Qt options]\n";
 
-struct QtOption
-{
-    std::string_view name; // without its leading dashes
-    bool takesValue;
-};
-
 // The options every Qt Widgets program on X11 and Wayland takes; Qt itself
 // acts on them once the application object exists.
-constexpr QtOption QtOptions[] = {
-    {"platform", true},        {"platformpluginpath", true},
-    {"platformtheme", true},   {"plugin", true},
-    {"qwindowgeometry", true}, {"qwindowicon", true},
-    {"qwindowtitle", true},    {"session", true},
-    {"display", true},         {"geometry", true},
-    {"title", true},           {"name", true},
-    {"visual", true},          {"style", true},
-    {"stylesheet", true},      {"qmljsdebugger", true},
-    {"dialogs", true},         {"fontengine", true},
-    {"reverse", false},        {"widgetcount", false},
-    {"nograb", false},         {"dograb", false},
-    {"sync", false},
+constexpr std::string_view QtOptionsWithValue[] = {
+    "platform",        "platformpluginpath",
+    "platformtheme",   "plugin",
+    "qwindowgeometry", "qwindowicon",
+    "qwindowtitle",    "session",
+    "display",         "geometry",
+    "title",           "name",
+    "visual",          "style",
+    "stylesheet",      "qmljsdebugger",
+    "dialogs",         "fontengine",
 };
+constexpr std::string_view QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-struct QtArgument
-{
-    const QtOption *option;
-    bool valueAttached; // -style=fusion
-};
-
-std::optional<QtArgument> AsQtOption(std::string_view argument)
+// The option an argument names, without its one or two leading dashes and
+// any "=value"; empty when it is not an argument of this form.
+std::optional<std::string_view> OptionName(std::string_view argument)
 {
     if (argument.starts_with("--"))
         argument.remove_prefix(2);
@@ -46,13 +34,30 @@ std::optional<QtArgument> AsQtOption(std::string_view argument)
         argument.remove_prefix(1);
     else
         return std::nullopt;
-    const std::size_t equals = argument.find('=');
-    const std::string_view name = argument.substr(0, equals);
-    const auto *option = std::find_if(std::begin(QtOptions), std::end(QtOptions),
-                                      [name](const QtOption &candidate) { return candidate.name == name; });
-    if (option == std::end(QtOptions) || (equals != std::string_view::npos && !option->takesValue))
-        return std::nullopt;
-    return QtArgument{option, equals != std::string_view::npos};
+    return argument.substr(0, argument.find('='));
+}
+
+template <std::size_t N> bool Among(const std::string_view (&names)[N], std::string_view name)
+{
+    return std::ranges::find(names, name) != std::end(names);
+}
+
+bool HasAttachedValue(std::string_view argument)
+{
+    return argument.find('=') != std::string_view::npos;
+}
+
+// One of Qt's options: a valued one (also as -name=value) or a flag.
+bool IsQtOption(std::string_view argument)
+{
+    const auto name = OptionName(argument);
+    return name && (Among(QtOptionsWithValue, *name) || (Among(QtFlags, *name) && !HasAttachedValue(argument)));
+}
+
+// A Qt option whose value is the next argument (-style fusion).
+bool TakesNextArgument(std::string_view argument)
+{
+    return Among(QtOptionsWithValue, OptionName(argument).value_or("")) && !HasAttachedValue(argument);
 }
 
 std::string VersionText()
@@ -91,8 +96,8 @@ std::optional<CommandLineOutcome> HandleCommandLine(const std::vector<std::strin
             answer = answer.value_or(CommandLineOutcome{0, HelpText(), {}});
         } else if (argument == "--version") {
             answer = answer.value_or(CommandLineOutcome{0, VersionText(), {}});
-        } else if (const auto qtArgument = AsQtOption(argument)) {
-            if (qtArgument->option->takesValue && !qtArgument->valueAttached && ++index == arguments.size())
+        } else if (IsQtOption(argument)) {
+            if (TakesNextArgument(argument) && ++index == arguments.size())
                 return Refusal("option '" + argument + "' needs a value");
         } else {
             return Refusal("unrecognised argument '" + argument + "'");
@@ -104,11 +109,10 @@ std::optional<CommandLineOutcome> HandleCommandLine(const std::vector<std::strin
 std::optional<std::string> PreferredPlatform(const std::vector<std::string> &arguments,
                                              const DisplayEnvironment &environment)
 {
-    const bool platformChosen = !environment.qpaPlatform.empty() ||
-                                std::any_of(arguments.begin(), arguments.end(), [](const std::string &argument) {
-                                    const auto qtArgument = AsQtOption(argument);
-                                    return qtArgument && qtArgument->option->name == "platform";
-                                });
+    const bool platformChosen =
+        !environment.qpaPlatform.empty() || std::ranges::any_of(arguments, [](const std::string &argument) {
+            return IsQtOption(argument) && OptionName(argument) == "platform";
+        });
     if (platformChosen || environment.waylandDisplay.empty() || environment.x11Display.empty())
         return std::nullopt;
     return "xcb";

@@ -234,12 +234,12 @@ void Form::setWindowStateValue(WindowState state)
 // that the window the user restored keeps it.
 void Form::restoreWithoutActivating()
 {
-    QWindow *handle = windowHandle();
-    if (!handle || !testAttribute(Qt::WA_ShowWithoutActivating) || m_refusingFocus)
+    QWindow *window = windowHandle();
+    if (!window || !testAttribute(Qt::WA_ShowWithoutActivating) || m_refusingFocus)
         return;
     m_refusingFocus = true;
-    handle->setFlag(Qt::WindowDoesNotAcceptFocus);
-    handle->installEventFilter(this);
+    window->setFlag(Qt::WindowDoesNotAcceptFocus);
+    window->installEventFilter(this);
 }
 
 bool Form::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The manual page and --help agree: every option the usage line shows is
-# documented, and every documented option is accepted and exits with 0.
+# The manual page and --help agree: every option --help names is documented,
+# and every option of the program's own is accepted and exits with 0.
 # Usage: check_man_page.sh PROGRAM MAN_PAGE
 set -euo pipefail
 program=$1 page=$2
@@ -9,12 +9,13 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rendered=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null || true)
 [ -z "$rendered" ] || fail "man reports: $rendered"
-options_section=$(MANWIDTH=80 man -E UTF-8 -l "$page" 2>/dev/null | sed -n '/^OPTIONS/,/^[A-Z]/p')
+whole_page=$(MANWIDTH=80 man -E UTF-8 -l "$page" 2>/dev/null)
+options_section=$(sed -n '/^OPTIONS/,/^[A-Z]/p' <<<"$whole_page")
 
 help_options=$(env -u DISPLAY "$program" --help | grep -oE '(^|[[ |])--?[a-z-]+' | grep -oE -- '--?[a-z-]+' | sort -u)
 [ -n "$help_options" ] || fail "--help shows no options"
 for option in $help_options; do
-  grep -qE -- "(^|[ ,])$option([ ,]|\$)" <<<"$options_section" || fail "$option is not documented"
+  grep -qE -- "(^|[ ,])$option([ ,]|\$)" <<<"$whole_page" || fail "$option is not documented"
 done
 
 page_options=$(grep -oE -- '(^|[ ,])--?[a-z][a-z-]*' <<<"$options_section" | grep -oE -- '--?[a-z-]+' | sort -u)

@@ -275,7 +275,8 @@ private slots:
         QFETCH(QPoint, at);
         QFETCH(QString, tip);
         frmGraph &graph = DrawnGraph();
-        QHelpEvent event(QEvent::ToolTip, at, graph.mapToGlobal(at));
+        const QPoint inWindow = graph.client()->mapTo(&graph, at); // inside the window's border
+        QHelpEvent event(QEvent::ToolTip, inWindow, graph.mapToGlobal(inWindow));
         QApplication::sendEvent(&graph, &event);
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), tip);
@@ -290,8 +291,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&graph));
         panel.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&panel));
-        QTest::mouseMove(&graph, QPoint(300, 100));
-        QTest::mouseMove(&graph, QPoint(333, 133));
+        QTest::mouseMove(graph.client(), QPoint(300, 100));
+        QTest::mouseMove(graph.client(), QPoint(333, 133));
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), QStringLiteral("x = 14.95, y = 15.05"));
         QToolTip::hideText();
