@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mapping.h"
-#include "surface.h"
+#include "graph/mapping.h"
+#include "graph/surface.h"
 
 #include <functional>
 

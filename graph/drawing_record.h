@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing.h"
+#include "graph/drawing.h"
 
 #include <QSizeF>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph_export.h"
+#include "graph/graph_export.h"
 
 #include <functional>
 #include <memory>

@@ -165,7 +165,7 @@ bool frmGraph::event(QEvent *event)
 
 void frmGraph::showWorldPosition(const QHelpEvent &event)
 {
-    const QPointF canvas = QPointF(client()->mapFrom(this, event.pos())) * graph::TwipsPerPixel;
+    const QPointF canvas = QPointF(client()->mapFrom(this, event.pos())) * TwipsPerPixel;
     QToolTip::showText(event.globalPos(),
                        QStringLiteral("x = %1, y = %2")
                            .arg(TwoDecimals(graph::WorldX(canvas.x())), TwoDecimals(graph::WorldY(canvas.y()))),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing_record.h"
+#include "graph/drawing_record.h"
 
 #include <functional>
 

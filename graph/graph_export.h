@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph_drawing.h"
+#include "graph/graph_drawing.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "single.h"
+#include "graph/single.h"
 
 namespace graph {
 

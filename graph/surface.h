@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/twips.h"
 #include "platform/values.h"
 
 #include <QImage>
@@ -17,13 +18,11 @@ namespace graph {
 using platform::Colour;
 using platform::Single;
 
-constexpr double TwipsPerPixel = 15.0;
-
 // The position, in device pixels, of a canvas coordinate; its floor is the
 // pixel holding it. The one rule for points, lines and anyone locating them.
 inline double DevicePosition(Single canvas, double devicePixelRatio)
 {
-    return static_cast<double>(canvas) * devicePixelRatio / TwipsPerPixel;
+    return static_cast<double>(canvas) * devicePixelRatio / platform::TwipsPerPixel;
 }
 
 // The part of the segment p1-p2 inside [0, width] x [0, height], or nothing.

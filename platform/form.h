@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form_design.h"
-#include "runtime_error.h"
+#include "platform/form_design.h"
+#include "platform/runtime_error.h"
 
 #include <QAccessible>
 #include <QWidget>

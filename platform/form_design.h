@@ -1,7 +1,8 @@
 #pragma once
 
-#include "fonts.h"
-#include "values.h"
+#include "platform/fonts.h"
+#include "platform/twips.h"
+#include "platform/values.h"
 
 #include <QImage>
 #include <QRect>
@@ -13,14 +14,6 @@
 class QWidget;
 
 namespace platform {
-
-constexpr int TwipsPerPixel = 15;
-
-// Twips to logical pixels; the one place where design units are converted.
-constexpr int TwipsToPixels(int twips)
-{
-    return (twips >= 0 ? twips + TwipsPerPixel / 2 : twips - TwipsPerPixel / 2) / TwipsPerPixel;
-}
 
 QRect TwipsToPixels(int left, int top, int width, int height);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "values.h"
+#include "platform/values.h"
 
 #include <QColor>
 
