@@ -43,13 +43,15 @@ FormDesign Design()
 
 } // namespace
 
-frmControl::frmControl() : Form(Design())
+frmControl::frmControl()
+    : Form(Design()), cmdLinear(bind<QPushButton>("cmdLinear")), cmdParabola(bind<QPushButton>("cmdParabola")),
+      Command2(bind<QPushButton>("Command2")), mnuOpt(bindMenuItem("mnuOpt")), mnuExt(bindMenuItem("mnuExt"))
 {
-    handle(control<QPushButton>("cmdLinear"), &QPushButton::clicked, &frmControl::cmdLinear_Click);
-    handle(control<QPushButton>("cmdParabola"), &QPushButton::clicked, &frmControl::cmdParabola_Click);
-    handle(control<QPushButton>("Command2"), &QPushButton::clicked, &frmControl::Command2_Click);
-    handle(menuItem("mnuOpt"), &QAction::triggered, &frmControl::mnuOpt_Click);
-    handle(menuItem("mnuExt"), &QAction::triggered, &frmControl::mnuExt_Click);
+    handle(cmdLinear, &QPushButton::clicked, &frmControl::cmdLinear_Click);
+    handle(cmdParabola, &QPushButton::clicked, &frmControl::cmdParabola_Click);
+    handle(Command2, &QPushButton::clicked, &frmControl::Command2_Click);
+    handle(mnuOpt, &QAction::triggered, &frmControl::mnuOpt_Click);
+    handle(mnuExt, &QAction::triggered, &frmControl::mnuExt_Click);
 }
 
 void frmControl::Form_Load()

@@ -2,6 +2,9 @@
 
 #include "platform/form.h"
 
+class QAction;
+class QPushButton;
+
 // The control panel: opens the other windows, clears the graph and ends the
 // program. Its window state is mirrored by the graph window.
 class frmControl : public platform::Form
@@ -17,6 +20,12 @@ protected:
     void Form_Unload() override;
 
 private:
+    QPushButton *const cmdLinear;
+    QPushButton *const cmdParabola;
+    QPushButton *const Command2;
+    QAction *const mnuOpt;
+    QAction *const mnuExt;
+
     void cmdLinear_Click();
     void cmdParabola_Click();
     void Command2_Click();

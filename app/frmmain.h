@@ -19,6 +19,4 @@ public:
 private:
     platform::Integer TickCount = 0;
     QTimer *m_timer1 = nullptr;
-
-    friend class TestStartup;
 };

@@ -45,12 +45,14 @@ FormDesign Design()
 
 } // namespace
 
-frmLinear::frmLinear() : Form(Design())
+frmLinear::frmLinear()
+    : Form(Design()), lblCurEQ(bind<QLabel>("lblCurEQ")), txtM(bind<QLineEdit>("txtM")), txtc(bind<QLineEdit>("txtc")),
+      cmdOK(bind<QPushButton>("cmdOK")), cmdExit(bind<QPushButton>("cmdExit"))
 {
-    handle(control<QLineEdit>("txtc"), &QLineEdit::textChanged, &frmLinear::txtc_Change);
-    handleLostFocus(control<QLineEdit>("txtM"), &frmLinear::txtM_LostFocus);
-    handle(control<QPushButton>("cmdOK"), &QPushButton::clicked, &frmLinear::cmdOK_Click);
-    handle(control<QPushButton>("cmdExit"), &QPushButton::clicked, &frmLinear::cmdExit_Click);
+    handle(txtc, &QLineEdit::textChanged, &frmLinear::txtc_Change);
+    handleLostFocus(txtM, &frmLinear::txtM_LostFocus);
+    handle(cmdOK, &QPushButton::clicked, &frmLinear::cmdOK_Click);
+    handle(cmdExit, &QPushButton::clicked, &frmLinear::cmdExit_Click);
 }
 
 void frmLinear::Form_Load()
@@ -61,21 +63,20 @@ void frmLinear::Form_Load()
 
 void frmLinear::txtc_Change()
 {
-    graph_mdl::LinearIntercept = static_cast<Single>(Val(control<QLineEdit>("txtc")->text()));
+    graph_mdl::LinearIntercept = static_cast<Single>(Val(txtc->text()));
     RewriteEquation();
 }
 
 void frmLinear::txtM_LostFocus()
 {
-    graph_mdl::LinearSlope = static_cast<Single>(Val(control<QLineEdit>("txtM")->text()));
+    graph_mdl::LinearSlope = static_cast<Single>(Val(txtM->text()));
     RewriteEquation();
 }
 
 void frmLinear::RewriteEquation()
 {
-    control<QLabel>("lblCurEQ")
-        ->setText(QStringLiteral("y  =  ") + SingleToText(graph_mdl::LinearSlope) + QStringLiteral("x  +  ") +
-                  SingleToText(graph_mdl::LinearIntercept));
+    lblCurEQ->setText(QStringLiteral("y  =  ") + SingleToText(graph_mdl::LinearSlope) + QStringLiteral("x  +  ") +
+                      SingleToText(graph_mdl::LinearIntercept));
 }
 
 void frmLinear::cmdOK_Click()

@@ -2,6 +2,10 @@
 
 #include "platform/form.h"
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 // The linear equation dialog: m is stored when its box loses the focus, c on
 // every change, and the draw button plots the stored pair.
 class frmLinear : public platform::Form
@@ -15,6 +19,12 @@ protected:
     void Form_Load() override;
 
 private:
+    QLabel *const lblCurEQ;
+    QLineEdit *const txtM;
+    QLineEdit *const txtc;
+    QPushButton *const cmdOK;
+    QPushButton *const cmdExit;
+
     void txtc_Change();
     void txtM_LostFocus();
     void cmdOK_Click();

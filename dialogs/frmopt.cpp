@@ -54,35 +54,33 @@ Colour *const Settings[] = {&graph_mdl::AxisColor, &graph_mdl::GridColor, &graph
 
 } // namespace
 
-frmOpt::frmOpt() : Form(Design()), cdl1(CreateColourPicker())
+frmOpt::frmOpt()
+    : Form(Design()), PicCol(bindArray<ColourBox>("PicCol")), Command1(bind<QPushButton>("Command1")),
+      Command2(bind<QPushButton>("Command2")), cdl1(CreateColourPicker())
 {
-    const QList<ColourBox *> boxes = controlArray<ColourBox>("PicCol");
-    for (int index = 0; index < boxes.size(); ++index)
-        handle(boxes[index], &ColourBox::clicked, &frmOpt::PicCol_Click, index);
-    handle(control<QPushButton>("Command1"), &QPushButton::clicked, &frmOpt::Command1_Click);
-    handle(control<QPushButton>("Command2"), &QPushButton::clicked, &frmOpt::Command2_Click);
+    for (int index = 0; index < PicCol.size(); ++index)
+        handle(PicCol[index], &ColourBox::clicked, &frmOpt::PicCol_Click, index);
+    handle(Command1, &QPushButton::clicked, &frmOpt::Command1_Click);
+    handle(Command2, &QPushButton::clicked, &frmOpt::Command2_Click);
 }
 
 void frmOpt::Form_Load()
 {
-    const QList<ColourBox *> boxes = controlArray<ColourBox>("PicCol");
-    for (int index = 0; index < boxes.size(); ++index)
-        boxes[index]->setBackColor(*Settings[index]);
+    for (int index = 0; index < PicCol.size(); ++index)
+        PicCol[index]->setBackColor(*Settings[index]);
 }
 
 void frmOpt::PicCol_Click(int Index)
 {
-    ColourBox *box = controlArray<ColourBox>("PicCol").at(Index);
-    cdl1->Color = box->backColor();
+    cdl1->Color = PicCol[Index]->backColor();
     cdl1->ShowColor();
-    box->setBackColor(cdl1->Color);
+    PicCol[Index]->setBackColor(cdl1->Color);
 }
 
 void frmOpt::Command1_Click()
 {
-    const QList<ColourBox *> boxes = controlArray<ColourBox>("PicCol");
-    for (int index = 0; index < boxes.size(); ++index)
-        *Settings[index] = boxes[index]->backColor();
+    for (int index = 0; index < PicCol.size(); ++index)
+        *Settings[index] = PicCol[index]->backColor();
     Unload(*this);
 }
 

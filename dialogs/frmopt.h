@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/colour_box.h"
 #include "platform/colour_picker.h"
 #include "platform/form.h"
 
 #include <memory>
+
+class QPushButton;
 
 // The colour options dialog: four colour boxes as working copies of the
 // colour settings, written back only by OK.
@@ -18,6 +21,10 @@ protected:
     void Form_Load() override;
 
 private:
+    const QList<platform::ColourBox *> PicCol;
+    QPushButton *const Command1;
+    QPushButton *const Command2;
+
     void PicCol_Click(int Index);
     void Command1_Click();
     void Command2_Click();

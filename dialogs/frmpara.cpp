@@ -52,13 +52,15 @@ FormDesign Design()
 
 } // namespace
 
-frmPara::frmPara() : Form(Design())
+frmPara::frmPara()
+    : Form(Design()), lblCurEQ(bind<QLabel>("lblCurEQ")), txta(bind<QLineEdit>("txta")), txtb(bind<QLineEdit>("txtb")),
+      txtc(bind<QLineEdit>("txtc")), cmdOK(bind<QPushButton>("cmdOK")), cmdExit(bind<QPushButton>("cmdExit"))
 {
-    handle(control<QLineEdit>("txta"), &QLineEdit::textChanged, &frmPara::txta_Change);
-    handle(control<QLineEdit>("txtb"), &QLineEdit::textChanged, &frmPara::txtb_Change);
-    handle(control<QLineEdit>("txtc"), &QLineEdit::textChanged, &frmPara::txtc_Change);
-    handle(control<QPushButton>("cmdOK"), &QPushButton::clicked, &frmPara::cmdOK_Click);
-    handle(control<QPushButton>("cmdExit"), &QPushButton::clicked, &frmPara::cmdExit_Click);
+    handle(txta, &QLineEdit::textChanged, &frmPara::txta_Change);
+    handle(txtb, &QLineEdit::textChanged, &frmPara::txtb_Change);
+    handle(txtc, &QLineEdit::textChanged, &frmPara::txtc_Change);
+    handle(cmdOK, &QPushButton::clicked, &frmPara::cmdOK_Click);
+    handle(cmdExit, &QPushButton::clicked, &frmPara::cmdExit_Click);
 }
 
 void frmPara::txta_Change()
@@ -76,26 +78,25 @@ void frmPara::txtc_Change()
     RewriteEquation();
 }
 
-double frmPara::ValueOf(const char *box) const
+double frmPara::ValueOf(const QLineEdit *box)
 {
-    return Val(control<QLineEdit>(box)->text());
+    return Val(box->text());
 }
 
 void frmPara::RewriteEquation()
 {
-    const double a = ValueOf("txta");
-    const double b = ValueOf("txtb");
-    const double c = ValueOf("txtc");
-    control<QLabel>("lblCurEQ")
-        ->setText(QStringLiteral("y  =  ") + DoubleToText(a) + QStringLiteral("x  +  ") + DoubleToText(b) +
-                  QStringLiteral("x  +  ") + DoubleToText(c));
+    const double a = ValueOf(txta);
+    const double b = ValueOf(txtb);
+    const double c = ValueOf(txtc);
+    lblCurEQ->setText(QStringLiteral("y  =  ") + DoubleToText(a) + QStringLiteral("x  +  ") + DoubleToText(b) +
+                      QStringLiteral("x  +  ") + DoubleToText(c));
 }
 
 void frmPara::cmdOK_Click()
 {
-    const auto a = static_cast<Single>(ValueOf("txta"));
-    const auto b = static_cast<Single>(ValueOf("txtb"));
-    const auto c = static_cast<Single>(ValueOf("txtc"));
+    const auto a = static_cast<Single>(ValueOf(txta));
+    const auto b = static_cast<Single>(ValueOf(txtb));
+    const auto c = static_cast<Single>(ValueOf(txtc));
     graph_mdl::PlotParabola(a, b, c);
 }
 

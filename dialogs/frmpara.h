@@ -2,6 +2,10 @@
 
 #include "platform/form.h"
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 // The parabola dialog: keeps nothing; every handler reads the three boxes.
 class frmPara : public platform::Form
 {
@@ -11,11 +15,18 @@ public:
     frmPara();
 
 private:
+    QLabel *const lblCurEQ;
+    QLineEdit *const txta;
+    QLineEdit *const txtb;
+    QLineEdit *const txtc;
+    QPushButton *const cmdOK;
+    QPushButton *const cmdExit;
+
     void txta_Change();
     void txtb_Change();
     void txtc_Change();
     void cmdOK_Click();
     void cmdExit_Click();
     void RewriteEquation();
-    [[nodiscard]] double ValueOf(const char *box) const;
+    [[nodiscard]] static double ValueOf(const QLineEdit *box);
 };

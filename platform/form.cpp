@@ -165,6 +165,11 @@ void Form::place(const FormDesign &design, QPoint clientOffset)
     }
 }
 
+void Form::failBinding(const char *name) const
+{
+    qFatal("%s: the design has no control %s of the kind its window expects", metaObject()->className(), name);
+}
+
 QAction *Form::menuItem(const char *name) const
 {
     return findChild<QAction *>(QString::fromLatin1(name));

@@ -39,6 +39,7 @@ public:
 
     // The area the design's twips refer to (below the menu bar, if any).
     [[nodiscard]] QWidget *client() const { return m_client; }
+    // A control by its design name; null if the design has none of that name.
     template <class W> W *control(const char *name) const
     {
         return m_client->findChild<W *>(QString::fromLatin1(name));
@@ -60,6 +61,17 @@ signals:
     void unloaded();
 
 protected:
+    // A window binds its controls once, as it is built; a name its design
+    // lacks stops the program right there, never later in a handler.
+    template <class W> W *bind(const char *name) const { return bound(control<W>(name), name); }
+    template <class W> QList<W *> bindArray(const char *name) const
+    {
+        const QList<W *> members = controlArray<W>(name);
+        bound(members.value(0), name);
+        return members;
+    }
+    QAction *bindMenuItem(const char *name) const { return bound(menuItem(name), name); }
+
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
     virtual void Form_Resize() {}
@@ -98,6 +110,13 @@ protected:
 
 private:
     template <class Handler> void runEvent(Handler &&handler);
+    template <class W> W *bound(W *control, const char *name) const
+    {
+        if (!control)
+            failBinding(name);
+        return control;
+    }
+    [[noreturn]] void failBinding(const char *name) const;
     void watchFocus(QWidget *control, std::function<void()> onLostFocus);
     void place(const FormDesign &design, QPoint clientOffset);
     void keepDefaultButton(QWidget *focused);
