@@ -68,22 +68,16 @@ public:
     }
 };
 
-ExportDialogsFactory &CurrentFactory()
-{
-    static ExportDialogsFactory factory = [] { return std::make_unique<QtExportDialogs>(); };
-    return factory;
-}
-
 } // namespace
 
 std::unique_ptr<ExportDialogs> CreateExportDialogs()
 {
-    return CurrentFactory()();
+    return platform::CurrentFactory<ExportDialogs, QtExportDialogs>()();
 }
 
 ExportDialogsFactory SetExportDialogsFactory(ExportDialogsFactory factory)
 {
-    return std::exchange(CurrentFactory(), std::move(factory));
+    return platform::ReplaceFactory<ExportDialogs, QtExportDialogs>(std::move(factory));
 }
 
 } // namespace graph

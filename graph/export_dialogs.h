@@ -2,8 +2,8 @@
 
 #include "graph/graph_export.h"
 
-#include <functional>
-#include <memory>
+#include "platform/factory.h"
+
 #include <optional>
 
 class QPrinter;
@@ -23,7 +23,7 @@ public:
     virtual bool choosePrinter(QPrinter &printer, QWidget *parent) = 0;
 };
 
-using ExportDialogsFactory = std::function<std::unique_ptr<ExportDialogs>()>;
+using ExportDialogsFactory = platform::Factory<ExportDialogs>;
 
 // Qt's file and print dialogs, or what a test installed instead.
 std::unique_ptr<ExportDialogs> CreateExportDialogs();

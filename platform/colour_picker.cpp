@@ -24,22 +24,16 @@ public:
     }
 };
 
-ColourPickerFactory &CurrentFactory()
-{
-    static ColourPickerFactory factory = [] { return std::make_unique<QtColourPicker>(); };
-    return factory;
-}
-
 } // namespace
 
 std::unique_ptr<ColourPicker> CreateColourPicker()
 {
-    return CurrentFactory()();
+    return CurrentFactory<ColourPicker, QtColourPicker>()();
 }
 
 ColourPickerFactory SetColourPickerFactory(ColourPickerFactory factory)
 {
-    return std::exchange(CurrentFactory(), std::move(factory));
+    return ReplaceFactory<ColourPicker, QtColourPicker>(std::move(factory));
 }
 
 } // namespace platform

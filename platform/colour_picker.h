@@ -1,9 +1,7 @@
 #pragma once
 
+#include "platform/factory.h"
 #include "platform/values.h"
-
-#include <functional>
-#include <memory>
 
 namespace platform {
 
@@ -18,7 +16,7 @@ public:
     virtual void ShowColor() = 0;
 };
 
-using ColourPickerFactory = std::function<std::unique_ptr<ColourPicker>()>;
+using ColourPickerFactory = Factory<ColourPicker>;
 
 // The platform's modal picker, or what a test installed instead.
 std::unique_ptr<ColourPicker> CreateColourPicker();
