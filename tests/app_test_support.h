@@ -4,7 +4,7 @@
 #include "app/frmmain.h"
 #include "app/graph_mdl.h"
 #include "graph/frmgraph.h"
-#include "test_support.h"
+#include "widget_test_support.h"
 
 // A fresh process: no windows, settings zero.
 inline void ResetProgram()
@@ -28,26 +28,17 @@ inline frmControl &StartProgram()
     return platform::Instance<frmControl>();
 }
 
+// Where a window's client area stands, from the primary screen's corner.
+inline QPoint ClientPlace(const platform::Form &form)
+{
+    return form.client()->mapToGlobal(QPoint(0, 0)) - QGuiApplication::primaryScreen()->geometry().topLeft();
+}
+
+// A pixel of the graph window at ratio 1, where world (0, 0) is pixel
+// (233, 233) and world (2, 4) is pixel (246, 206). A line is sampled at the
+// centre of each pixel column (row, where steep): x + 10 lights (100, 299),
+// as x = -19.925 there.
 inline QRgb GraphPixel(QPoint devicePixel)
 {
     return platform::Instance<frmGraph>().surface().image().pixel(devicePixel);
-}
-
-// The device pixel of a world point on the graph window.
-inline QPoint WorldPixel(float x, float y)
-{
-    return platform::Instance<frmGraph>().surface().devicePixel(static_cast<float>(x * 100.0 + 3500.0),
-                                                                static_cast<float>(3500.0 - y * 100.0));
-}
-
-// World coordinates of the centre of a pixel column or row (at ratio 1).
-// Lines are sampled there, so a point of the line at that place lies in the
-// pixel the line lights.
-inline float ColumnCentreX(int column)
-{
-    return (15.0f * static_cast<float>(column) + 7.5f - 3500.0f) / 100.0f;
-}
-inline float RowCentreY(int row)
-{
-    return (3500.0f - (15.0f * static_cast<float>(row) + 7.5f)) / 100.0f;
 }

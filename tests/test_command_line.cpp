@@ -1,5 +1,5 @@
 #include "app/command_line.h"
-#include "test_support.h"
+#include "widget_test_support.h"
 
 namespace {
 

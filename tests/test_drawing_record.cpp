@@ -131,5 +131,5 @@ private slots:
     }
 };
 
-CURVISTA_TEST_MAIN(TestDrawingRecord)
+CURVISTA_GUI_TEST_MAIN(TestDrawingRecord)
 #include "test_drawing_record.moc"

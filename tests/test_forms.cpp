@@ -2,7 +2,7 @@
 #include "platform/fonts.h"
 #include "platform/form.h"
 #include "platform/system_colors.h"
-#include "test_support.h"
+#include "widget_test_support.h"
 
 #include <QAccessible>
 #include <QAction>

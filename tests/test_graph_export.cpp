@@ -124,10 +124,10 @@ private slots:
         QTest::addColumn<int>("format");
         // Paths that even root cannot write.
         for (const auto &[name, format] : {std::pair("PNG", ImageFormat::Png), std::pair("SVG", ImageFormat::Svg)}) {
-            QTest::newRow(qPrintable(QStringLiteral("%1 under a plain file").arg(name)))
-                << QStringLiteral("FILE/graph") << static_cast<int>(format);
-            QTest::newRow(qPrintable(QStringLiteral("%1 in /proc").arg(name)))
-                << QStringLiteral("/proc/curvista-graph") << static_cast<int>(format);
+            // clang-format off
+            QTest::newRow(qPrintable(QStringLiteral("%1 under a plain file").arg(name))) << QStringLiteral("FILE/graph")           << static_cast<int>(format);
+            QTest::newRow(qPrintable(QStringLiteral("%1 in /proc").arg(name)))           << QStringLiteral("/proc/curvista-graph") << static_cast<int>(format);
+            // clang-format on
         }
     }
     void failingSaveRaisesAndChangesNothing()
@@ -182,5 +182,5 @@ private slots:
     }
 };
 
-CURVISTA_TEST_MAIN(TestGraphExport)
+CURVISTA_GUI_TEST_MAIN(TestGraphExport)
 #include "test_graph_export.moc"

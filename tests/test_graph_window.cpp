@@ -45,16 +45,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Label1") << "Label1"
-                                << "X" << QRect(216, 0, 9, 17);
-        QTest::newRow("Label2") << "Label2"
-                                << "X'" << QRect(216, 448, 17, 17);
-        QTest::newRow("Label3") << "Label3"
-                                << "Y'" << QRect(8, 216, 17, 17);
-        QTest::newRow("Label4") << "Label4"
-                                << "Y" << QRect(448, 216, 9, 17);
-        QTest::newRow("Label6") << "Label6"
-                                << "www.curvista.example" << QRect(352, 448, 113, 17);
+        // clang-format off
+        QTest::newRow("Label1") << "Label1" << "X"                    << QRect(216, 0, 9, 17);
+        QTest::newRow("Label2") << "Label2" << "X'"                   << QRect(216, 448, 17, 17);
+        QTest::newRow("Label3") << "Label3" << "Y'"                   << QRect(8, 216, 17, 17);
+        QTest::newRow("Label4") << "Label4" << "Y"                    << QRect(448, 216, 9, 17);
+        QTest::newRow("Label6") << "Label6" << "www.curvista.example" << QRect(352, 448, 113, 17);
+        // clang-format on
     }
     void labels()
     {
@@ -113,7 +110,7 @@ private slots:
         QTRY_COMPARE(counter.paints, 1);
         QTest::qWait(100);
         QCOMPARE(counter.paints, 1);
-        QCOMPARE(GraphPixel(WorldPixel(2, 4)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({246, 206}), qRgb(0, 0, 0)); // world (2, 4)
     }
 
     void unloadedAndShownAgainTheWindowIsEmptyInItsDesignColour()
@@ -143,12 +140,12 @@ private slots:
         });
         QCOMPARE(recorded.numbers(), std::vector<int>{6});
         QVERIFY(LoadedInstance<frmGraph>());
-        QCOMPARE(GraphPixel(WorldPixel(5, 5)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({266, 200}), qRgb(0, 0, 0)); // world (5, 5)
         Single x2 = -5;
         Single y2 = -5;
         graph_mdl::PlotPoint(x2, y2);
-        QCOMPARE(GraphPixel(WorldPixel(-5, -5)), qRgb(0, 0, 0));
-        QCOMPARE(GraphPixel(WorldPixel(5, 5)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({200, 266}), qRgb(0, 0, 0)); // world (-5, -5)
+        QCOMPARE(GraphPixel({266, 200}), qRgb(0, 0, 0));
     }
 };
 

@@ -115,8 +115,7 @@ private slots:
         QTest::keyClick(Box(dialog, "txtc"), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(Box(dialog, "txtc"), QStringLiteral("5"));
         QTest::keyClick(Box(dialog, "txtc"), Qt::Key_Return);
-        const float x = ColumnCentreX(300);
-        QCOMPARE(GraphPixel(WorldPixel(x, -x + 5)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({300, 267}), qRgb(0, 0, 0)); // -x + 5 at x = 10.075
         QVERIFY(TabTo(dialog.control<QPushButton>("cmdExit")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(!LoadedInstance<frmLinear>());
@@ -136,7 +135,7 @@ private slots:
         QTest::keyClicks(Box(dialog, "txtc"), QStringLiteral("-10"));
         QVERIFY(TabTo(dialog.control<QPushButton>("cmdOK")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(GraphPixel(WorldPixel(3, -1)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({253, 240}), qRgb(0, 0, 0)); // world (3, -1)
     }
 
     void clearFromTheKeyboard()
@@ -147,7 +146,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&panel));
         QVERIFY(TabTo(panel.control<QPushButton>("Command2")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(GraphPixel(WorldPixel(2.5f, 6.25f)), qRgb(255, 255, 255));
+        QCOMPARE(GraphPixel({250, 191}), qRgb(255, 255, 255)); // world (2.5, 6.25)
     }
 
     void coloursChosenFromTheKeyboardAlone()

@@ -2,19 +2,27 @@
 
 #include <QAccessible>
 
+#include <limits>
+
 using namespace platform;
+
+namespace {
+
+constexpr float Infinity = std::numeric_limits<float>::infinity();
+
+} // namespace
 
 class TestLinear : public QObject
 {
     Q_OBJECT
 
-    frmControl *m_panel = nullptr;
+    DialogFixture<frmLinear> m_fixture{"cmdLinear"};
 
-    frmLinear &open() { return OpenFromPanel<frmLinear>(*m_panel, "cmdLinear"); }
+    frmLinear &open() { return m_fixture.open(); }
 
 private slots:
-    void init() { m_panel = &StartProgram(); }
-    void cleanup() { ResetProgram(); }
+    void init() { m_fixture.start(); }
+    void cleanup() { m_fixture.stop(); }
 
     void designAndTabOrder()
     {
@@ -24,18 +32,11 @@ private slots:
         QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
         QVERIFY(!(dialog.windowFlags() & Qt::WindowMinimizeButtonHint));
         QCOMPARE(dialog.client()->size(), QSize(351, 251));
-        const QPoint origin = QGuiApplication::primaryScreen()->geometry().topLeft();
-        QCOMPARE(dialog.client()->mapToGlobal(QPoint(0, 0)), origin + QPoint(237, 258));
+        QCOMPARE(ClientPlace(dialog), QPoint(237, 258));
         QCOMPARE(dialog.control<QLabel>("Label1")->font().pixelSize(), 19);
         QCOMPARE(Equation(dialog), QStringLiteral("y  =  1x  +  10"));
 
-        ClickInto(Box(dialog, "txtM"));
-        const QList<QWidget *> order = {Box(dialog, "txtc"), dialog.control<QPushButton>("cmdOK"),
-                                        dialog.control<QPushButton>("cmdExit"), Box(dialog, "txtM")};
-        for (QWidget *next : order) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
+        QCOMPARE(TabOrderFrom(Box(dialog, "txtM")), QStringList({"txtc", "cmdOK", "cmdExit", "txtM"}));
     }
 
     void loadingSetsTheCoefficients()
@@ -53,31 +54,16 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<float>("slope");
         QTest::addColumn<float>("intercept");
-        QTest::newRow("1, 10") << "1"
-                               << "10"
-                               << "y  =  1x  +  10" << 1.0f << 10.0f;
-        QTest::newRow("2, -3.5") << "2"
-                                 << "-3.5"
-                                 << "y  =  2x  +  -3.5" << 2.0f << -3.5f;
-        QTest::newRow("0.5, 0") << "0.5"
-                                << "0"
-                                << "y  =  0.5x  +  0" << 0.5f << 0.0f;
-        QTest::newRow("-1, 10") << "-1"
-                                << "10"
-                                << "y  =  -1x  +  10" << -1.0f << 10.0f;
-        QTest::newRow("Single digits") << "1.23456789"
-                                       << "0.1"
-                                       << "y  =  1.234568x  +  0.1" << 1.23456789f << 0.1f;
-        QTest::newRow("text after the number") << "2abc"
-                                               << "x"
-                                               << "y  =  2x  +  0" << 2.0f << 0.0f;
-        QTest::newRow("emptied boxes") << ""
-                                       << ""
-                                       << "y  =  0x  +  0" << 0.0f << 0.0f;
-        QTest::newRow("beyond Single") << "1e39"
-                                       << "-1e39"
-                                       << "y  =  Infinityx  +  -Infinity" << std::numeric_limits<float>::infinity()
-                                       << -std::numeric_limits<float>::infinity();
+        // clang-format off
+        QTest::newRow("1, 10")                 << "1"          << "10"    << "y  =  1x  +  10"               << 1.0f        << 10.0f;
+        QTest::newRow("2, -3.5")               << "2"          << "-3.5"  << "y  =  2x  +  -3.5"             << 2.0f        << -3.5f;
+        QTest::newRow("0.5, 0")                << "0.5"        << "0"     << "y  =  0.5x  +  0"              << 0.5f        << 0.0f;
+        QTest::newRow("-1, 10")                << "-1"         << "10"    << "y  =  -1x  +  10"              << -1.0f       << 10.0f;
+        QTest::newRow("Single digits")         << "1.23456789" << "0.1"   << "y  =  1.234568x  +  0.1"       << 1.23456789f << 0.1f;
+        QTest::newRow("text after the number") << "2abc"       << "x"     << "y  =  2x  +  0"                << 2.0f        << 0.0f;
+        QTest::newRow("emptied boxes")         << ""           << ""      << "y  =  0x  +  0"                << 0.0f        << 0.0f;
+        QTest::newRow("beyond Single")         << "1e39"       << "-1e39" << "y  =  Infinityx  +  -Infinity" << Infinity    << -Infinity;
+        // clang-format on
     }
     void equationLabel()
     {
@@ -87,9 +73,7 @@ private slots:
         QFETCH(float, slope);
         QFETCH(float, intercept);
         frmLinear &dialog = open();
-        TypeInto(Box(dialog, "txtM"), m);
-        QTest::keyClick(Box(dialog, "txtM"), Qt::Key_Tab);
-        TypeInto(Box(dialog, "txtc"), c);
+        FillIn(dialog, {{"txtM", m}, {"txtc", c}});
         QCOMPARE(Equation(dialog), label);
         QCOMPARE(graph_mdl::LinearSlope, slope);
         QCOMPARE(graph_mdl::LinearIntercept, intercept);
@@ -141,8 +125,8 @@ private slots:
         QCOMPARE(Equation(dialog), QStringLiteral("y  =  1x  +  10"));
 
         // Another window becoming active is no loss of focus.
-        m_panel->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_panel));
+        m_fixture.panel().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_fixture.panel()));
         QCOMPARE(dialog.focusWidget(), txtM);
         QCOMPARE(graph_mdl::LinearSlope, 1.0f);
         dialog.activateWindow();
@@ -183,10 +167,8 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), dialog.control<QPushButton>("cmdOK"));
         }
         QCOMPARE(graph_mdl::LinearSlope, slope);
-        const float x = ColumnCentreX(100);
-        const QRgb onOneX = GraphPixel(WorldPixel(x, x + 10));
-        const float y = RowCentreY(50); // y = 12x + 10 is steep: sampled by rows
-        const QRgb onTwelveX = GraphPixel(WorldPixel((y - 10) / 12, y));
+        const QRgb onOneX = GraphPixel({100, 299});   // x + 10 at x = -19.925
+        const QRgb onTwelveX = GraphPixel({243, 50}); // 12x + 10 is steep: sampled by rows, y = 27.425 here
         QCOMPARE(onOneX == qRgb(0, 0, 0), byEnter);
         QCOMPARE(onTwelveX == qRgb(0, 0, 0), !byEnter);
     }
@@ -196,18 +178,16 @@ private slots:
         frmLinear &dialog = open();
         TypeInto(Box(dialog, "txtc"), QStringLiteral("-5"));
         QTest::keyClick(Box(dialog, "txtc"), Qt::Key_Enter);
-        const float x = ColumnCentreX(300);
-        QCOMPARE(GraphPixel(WorldPixel(x, x - 5)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({300, 199}), qRgb(0, 0, 0)); // x - 5 at x = 10.075
     }
 
     void drawingWithTheDesignTextsDrawsXPlusTen()
     {
         frmLinear &dialog = open();
         dialog.control<QPushButton>("cmdOK")->click();
-        for (const int column : {50, 200, 300}) {
-            const float x = ColumnCentreX(column);
-            QCOMPARE(GraphPixel(WorldPixel(x, x + 10)), qRgb(0, 0, 0));
-        }
+        // x + 10 at x = -27.425, -4.925 and 10.075
+        for (const QPoint onTheLine : {QPoint(50, 349), QPoint(200, 199), QPoint(300, 99)})
+            QCOMPARE(GraphPixel(onTheLine), qRgb(0, 0, 0));
     }
 
     void pressingThePanelButtonAgainKeepsTheDialog()
@@ -232,18 +212,12 @@ private slots:
         frmLinear &dialog = open();
         TypeInto(Box(dialog, "txtM"), QStringLiteral("3"));
         TypeInto(Box(dialog, "txtc"), QStringLiteral("4"));
-        if (byCloseBox)
-            dialog.close();
-        else
-            QTest::mouseClick(dialog.control<QPushButton>("cmdExit"), Qt::LeftButton);
-        QVERIFY(!LoadedInstance<frmLinear>());
+        QVERIFY(m_fixture.close(dialog, byCloseBox));
         QCOMPARE(graph_mdl::LinearSlope, 3.0f);
         QCOMPARE(graph_mdl::LinearIntercept, 4.0f);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        frmLinear &fresh = open();
-        QCOMPARE(Box(fresh, "txtM")->text(), QStringLiteral("1"));
-        QCOMPARE(Box(fresh, "txtc")->text(), QStringLiteral("10"));
+        frmLinear &fresh = m_fixture.openAgain();
+        QCOMPARE(Texts(fresh, {"txtM", "txtc"}), QStringList({"1", "10"}));
         QCOMPARE(Equation(fresh), QStringLiteral("y  =  1x  +  10"));
         QCOMPARE(graph_mdl::LinearSlope, 1.0f);
         QCOMPARE(graph_mdl::LinearIntercept, 10.0f);
@@ -254,7 +228,7 @@ private slots:
     // dialog is destroyed. No handler of an unloaded dialog may run then.
     void closingBeforeActivationRunsNoHandlerOfTheUnloadedDialog()
     {
-        m_panel->control<QPushButton>("cmdLinear")->click();
+        m_fixture.panel().control<QPushButton>("cmdLinear")->click();
         Instance<frmLinear>().control<QPushButton>("cmdExit")->click();
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -268,39 +242,20 @@ private slots:
     {
         QTest::addColumn<QString>("m");
         QTest::addColumn<QString>("c");
-        QTest::newRow("mapping beyond Single") << "1e35"
-                                               << "10";
-        QTest::newRow("m * 50 beyond Single") << "1e37"
-                                              << "10";
-        QTest::newRow("infinite slope") << "1e39"
-                                        << "10";
-        QTest::newRow("invalid: infinity minus infinity") << "1e39"
-                                                          << "-1e39";
+        // clang-format off
+        QTest::newRow("mapping beyond Single")            << "1e35" << "10";
+        QTest::newRow("m * 50 beyond Single")             << "1e37" << "10";
+        QTest::newRow("infinite slope")                   << "1e39" << "10";
+        QTest::newRow("invalid: infinity minus infinity") << "1e39" << "-1e39";
+        // clang-format on
     }
     void runtimeErrorsAreReportedAndNothingIsLost()
     {
         QFETCH(QString, m);
         QFETCH(QString, c);
-        const RecordedErrors recorded;
-        frmLinear &dialog = open();
-        dialog.control<QPushButton>("cmdOK")->click();
-        TypeInto(Box(dialog, "txtM"), m);
-        QTest::keyClick(Box(dialog, "txtM"), Qt::Key_Tab);
-        TypeInto(Box(dialog, "txtc"), c);
-        dialog.control<QPushButton>("cmdOK")->click();
-        QCOMPARE(recorded.numbers(), std::vector<int>{6});
-        QVERIFY(!HasEnded());
-        QVERIFY(dialog.isVisible());
-        const float x = ColumnCentreX(100);
-        QCOMPARE(GraphPixel(WorldPixel(x, x + 10)), qRgb(0, 0, 0));
-
-        TypeInto(Box(dialog, "txtM"), QStringLiteral("-1"));
-        QTest::keyClick(Box(dialog, "txtM"), Qt::Key_Tab);
-        TypeInto(Box(dialog, "txtc"), QStringLiteral("10"));
-        dialog.control<QPushButton>("cmdOK")->click();
-        QCOMPARE(recorded.numbers(), std::vector<int>{6});
-        QCOMPARE(GraphPixel(WorldPixel(x, -x + 10)), qRgb(0, 0, 0));
-        QCOMPARE(GraphPixel(WorldPixel(x, x + 10)), qRgb(0, 0, 0));
+        // x + 10, then -x + 10, at x = -19.925
+        m_fixture.checkFaultIsReportedAndNothingIsLost({{"txtM", m}, {"txtc", c}}, {{"txtM", "-1"}, {"txtc", "10"}},
+                                                       QPoint(100, 299), QPoint(100, 33));
     }
 
     void numberBeyondTheDoubleRangeIsReported()
@@ -310,14 +265,13 @@ private slots:
         TypeInto(Box(dialog, "txtc"), QStringLiteral("1e400"));
         // "1e40" still read (as an infinite Single); the last keystroke is reported.
         QCOMPARE(recorded.numbers(), std::vector<int>{6});
-        QCOMPARE(graph_mdl::LinearIntercept, std::numeric_limits<float>::infinity());
+        QCOMPARE(graph_mdl::LinearIntercept, Infinity);
         QCOMPARE(Equation(dialog), QStringLiteral("y  =  1x  +  Infinity"));
         QCOMPARE(Box(dialog, "txtc")->text(), QStringLiteral("1e400"));
         QVERIFY(!HasEnded());
         TypeInto(Box(dialog, "txtc"), QStringLiteral("-2"));
         dialog.control<QPushButton>("cmdOK")->click();
-        const float x = ColumnCentreX(100);
-        QCOMPARE(GraphPixel(WorldPixel(x, x - 2)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({100, 379}), qRgb(0, 0, 0)); // x - 2 at x = -19.925
     }
 };
 

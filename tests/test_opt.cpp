@@ -175,17 +175,18 @@ private slots:
         QCOMPARE(Settings(), (std::vector<Colour>{RGB(200, 0, 0), RGB(0, 0, 200), RGB(0, 150, 0), RGB(255, 255, 180)}));
 
         graph_mdl::PlotParabola(1, 0, 0);
-        QCOMPARE(GraphPixel(WorldPixel(2.5f, 6.25f)), qRgb(0, 0, 0));
+        const QPoint onTheParabola(250, 191); // world (2.5, 6.25)
+        QCOMPARE(GraphPixel(onTheParabola), qRgb(0, 0, 0));
         QCOMPARE(GraphPixel({233, 5}), qRgb(100, 100, 100));
         QCOMPARE(GraphPixel({5, 5}), qRgb(255, 255, 255));
 
         m_panel->control<QPushButton>("Command2")->click();
-        QCOMPARE(GraphPixel(WorldPixel(2.5f, 6.25f)), qRgb(255, 255, 180));
+        QCOMPARE(GraphPixel(onTheParabola), qRgb(255, 255, 180));
         QCOMPARE(GraphPixel({233, 5}), qRgb(200, 0, 0));
         QCOMPARE(GraphPixel({6, 5}), qRgb(0, 0, 200));
         QCOMPARE(GraphPixel({5, 5}), qRgb(255, 255, 180));
         graph_mdl::PlotParabola(1, 0, 0);
-        QCOMPARE(GraphPixel(WorldPixel(2.5f, 6.25f)), qRgb(0, 150, 0));
+        QCOMPARE(GraphPixel(onTheParabola), qRgb(0, 150, 0));
     }
 
     void otherWindowsTakeNoInputWhileOpen()

@@ -6,20 +6,18 @@ class TestPara : public QObject
 {
     Q_OBJECT
 
-    frmControl *m_panel = nullptr;
+    DialogFixture<frmPara> m_fixture{"cmdParabola"};
 
-    frmPara &open() { return OpenFromPanel<frmPara>(*m_panel, "cmdParabola"); }
+    frmPara &open() { return m_fixture.open(); }
 
     static void type(frmPara &dialog, const QString &a, const QString &b, const QString &c)
     {
-        TypeInto(Box(dialog, "txta"), a);
-        TypeInto(Box(dialog, "txtb"), b);
-        TypeInto(Box(dialog, "txtc"), c);
+        FillIn(dialog, {{"txta", a}, {"txtb", b}, {"txtc", c}});
     }
 
 private slots:
-    void init() { m_panel = &StartProgram(); }
-    void cleanup() { ResetProgram(); }
+    void init() { m_fixture.start(); }
+    void cleanup() { m_fixture.stop(); }
 
     void designAndTabOrder()
     {
@@ -27,8 +25,7 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("เขียนกราฟพาราโบลา"));
         QCOMPARE(dialog.windowType(), Qt::Tool);
         QCOMPARE(dialog.client()->size(), QSize(464, 263));
-        const QPoint origin = QGuiApplication::primaryScreen()->geometry().topLeft();
-        QCOMPARE(dialog.client()->mapToGlobal(QPoint(0, 0)), origin + QPoint(188, 258));
+        QCOMPARE(ClientPlace(dialog), QPoint(188, 258));
         for (const char *exponent : {"Label4", "Label5"}) {
             auto *label = dialog.control<QLabel>(exponent);
             QCOMPARE(label->text(), QStringLiteral("2"));
@@ -42,14 +39,7 @@ private slots:
         QVERIFY(children.indexOf(dialog.control<QLabel>("Label5")) >
                 children.indexOf(dialog.control<QLabel>("lblCurEQ")));
 
-        ClickInto(Box(dialog, "txta"));
-        const QList<QWidget *> order = {Box(dialog, "txtb"), Box(dialog, "txtc"),
-                                        dialog.control<QPushButton>("cmdExit"), dialog.control<QPushButton>("cmdOK"),
-                                        Box(dialog, "txta")};
-        for (QWidget *next : order) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
+        QCOMPARE(TabOrderFrom(Box(dialog, "txta")), QStringList({"txtb", "txtc", "cmdExit", "cmdOK", "txta"}));
     }
 
     void designCaptionStaysUntilTheFirstEdit()
@@ -68,30 +58,14 @@ private slots:
         QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("c");
         QTest::addColumn<QString>("label");
-        QTest::newRow("1, 0, 0") << "1"
-                                 << "0"
-                                 << "0"
-                                 << "y  =  1x  +  0x  +  0";
-        QTest::newRow("2, -3.5, 1") << "2"
-                                    << "-3.5"
-                                    << "1"
-                                    << "y  =  2x  +  -3.5x  +  1";
-        QTest::newRow("0.5, 0, -4") << "0.5"
-                                    << "0"
-                                    << "-4"
-                                    << "y  =  0.5x  +  0x  +  -4";
-        QTest::newRow("Double digits") << "1.23456789"
-                                       << "0"
-                                       << "0"
-                                       << "y  =  1.23456789x  +  0x  +  0";
-        QTest::newRow("emptied and text") << ""
-                                          << "3abc"
-                                          << "abc"
-                                          << "y  =  0x  +  3x  +  0";
-        QTest::newRow("beyond Single") << "1e39"
-                                       << "0"
-                                       << "0"
-                                       << "y  =  1E+39x  +  0x  +  0";
+        // clang-format off
+        QTest::newRow("1, 0, 0")          << "1"          << "0"    << "0"   << "y  =  1x  +  0x  +  0";
+        QTest::newRow("2, -3.5, 1")       << "2"          << "-3.5" << "1"   << "y  =  2x  +  -3.5x  +  1";
+        QTest::newRow("0.5, 0, -4")       << "0.5"        << "0"    << "-4"  << "y  =  0.5x  +  0x  +  -4";
+        QTest::newRow("Double digits")    << "1.23456789" << "0"    << "0"   << "y  =  1.23456789x  +  0x  +  0";
+        QTest::newRow("emptied and text") << ""           << "3abc" << "abc" << "y  =  0x  +  3x  +  0";
+        QTest::newRow("beyond Single")    << "1e39"       << "0"    << "0"   << "y  =  1E+39x  +  0x  +  0";
+        // clang-format on
     }
     void equationLabel()
     {
@@ -108,9 +82,10 @@ private slots:
     {
         frmPara &dialog = open();
         QTest::mouseClick(dialog.control<QPushButton>("cmdOK"), Qt::LeftButton);
-        for (const float x : {-5.0f, -2.0f, 0.0f, 3.0f})
-            QCOMPARE(GraphPixel(WorldPixel(x, x * x)), qRgb(0, 0, 0));
-        QCOMPARE(GraphPixel(WorldPixel(3.5f, 10.5f)), qRgb(255, 255, 255));
+        // World (-5, 25), (-2, 4), (0, 0) and (3, 9); (3.5, 10.5) is off the curve.
+        for (const QPoint onTheCurve : {QPoint(200, 66), QPoint(220, 206), QPoint(233, 233), QPoint(253, 173)})
+            QCOMPARE(GraphPixel(onTheCurve), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({256, 163}), qRgb(255, 255, 255));
     }
 
     void enterInAnyBoxDrawsWithoutMovingTheFocus_data()
@@ -129,8 +104,9 @@ private slots:
         ClickInto(focused);
         QTest::keyClick(focused, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), focused);
-        for (const float x : {-2.0f, 1.0f, 4.0f})
-            QCOMPARE(GraphPixel(WorldPixel(x, -x * x + 2 * x + 3.5f)), qRgb(0, 0, 0));
+        // World (-2, -4.5), (1, 4.5) and (4, -4.5)
+        for (const QPoint onTheCurve : {QPoint(220, 263), QPoint(240, 203), QPoint(260, 263)})
+            QCOMPARE(GraphPixel(onTheCurve), qRgb(0, 0, 0));
     }
 
     void drawsWithTheSingleOfWhatIsTyped()
@@ -138,20 +114,16 @@ private slots:
         frmPara &dialog = open();
         type(dialog, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1.23456789"));
         dialog.control<QPushButton>("cmdOK")->click();
-        QCOMPARE(GraphPixel(WorldPixel(0, 1.234568f)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({233, 225}), qRgb(0, 0, 0)); // world (0, 1.234568)
     }
 
     void reopeningStartsFromTheDesign()
     {
         frmPara &dialog = open();
         type(dialog, QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"));
-        QTest::mouseClick(dialog.control<QPushButton>("cmdExit"), Qt::LeftButton);
-        QVERIFY(!LoadedInstance<frmPara>());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        frmPara &fresh = open();
-        QCOMPARE(Box(fresh, "txta")->text(), QStringLiteral("1"));
-        QCOMPARE(Box(fresh, "txtb")->text(), QStringLiteral("0"));
-        QCOMPARE(Box(fresh, "txtc")->text(), QStringLiteral("0"));
+        QVERIFY(m_fixture.close(dialog));
+        frmPara &fresh = m_fixture.openAgain();
+        QCOMPARE(Texts(fresh, {"txta", "txtb", "txtc"}), QStringList({"1", "0", "0"}));
         QCOMPARE(Equation(fresh), QStringLiteral("y  =  1x   +  0x + 0"));
     }
 
@@ -159,16 +131,16 @@ private slots:
     {
         frmPara &para = open();
         TypeInto(Box(para, "txtb"), QStringLiteral("4"));
-        m_panel->control<QPushButton>("cmdLinear")->click();
+        m_fixture.panel().control<QPushButton>("cmdLinear")->click();
         QVERIFY(Instance<frmLinear>().isVisible());
         QCOMPARE(LoadedInstance<frmPara>(), &para);
         QCOMPARE(Box(para, "txtb")->text(), QStringLiteral("4"));
         // Clearing leaves both open; the next curve goes to the new graph window.
-        m_panel->control<QPushButton>("Command2")->click();
+        m_fixture.panel().control<QPushButton>("Command2")->click();
         QVERIFY(para.isVisible());
         QVERIFY(Instance<frmLinear>().isVisible());
         para.control<QPushButton>("cmdOK")->click();
-        QCOMPARE(GraphPixel(WorldPixel(1, 5)), qRgb(0, 0, 0));
+        QCOMPARE(GraphPixel({240, 200}), qRgb(0, 0, 0)); // world (1, 5)
     }
 
     void overflowingCoefficientIsReportedAndNothingIsLost_data()
@@ -181,20 +153,9 @@ private slots:
     void overflowingCoefficientIsReportedAndNothingIsLost()
     {
         QFETCH(QString, a);
-        const RecordedErrors recorded;
-        frmPara &dialog = open();
-        dialog.control<QPushButton>("cmdOK")->click();
-        TypeInto(Box(dialog, "txta"), a);
-        dialog.control<QPushButton>("cmdOK")->click();
-        QCOMPARE(recorded.numbers(), std::vector<int>{6});
-        QVERIFY(!HasEnded());
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(GraphPixel(WorldPixel(2, 4)), qRgb(0, 0, 0));
-
-        TypeInto(Box(dialog, "txta"), QStringLiteral("-1"));
-        dialog.control<QPushButton>("cmdOK")->click();
-        QCOMPARE(GraphPixel(WorldPixel(2, -4)), qRgb(0, 0, 0));
-        QCOMPARE(GraphPixel(WorldPixel(2, 4)), qRgb(0, 0, 0));
+        // World (2, 4), then (2, -4)
+        m_fixture.checkFaultIsReportedAndNothingIsLost({{"txta", a}}, {{"txta", "-1"}}, QPoint(246, 206),
+                                                       QPoint(246, 260));
     }
 };
 

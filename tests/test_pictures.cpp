@@ -1,5 +1,5 @@
 #include "app/pictures.h"
-#include "test_support.h"
+#include "widget_test_support.h"
 
 #include <QSet>
 

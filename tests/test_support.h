@@ -1,9 +1,8 @@
 #pragma once
 
-#include "platform/form.h"
 #include "platform/runtime_error.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <vector>
@@ -33,13 +32,18 @@ private:
     platform::ErrorSink m_previous;
 };
 
-// Runs a test class headless unless a platform was chosen.
-#define CURVISTA_TEST_MAIN(TestClass)                                                                                  \
+// Runs a test class headless unless a platform was chosen, in an application
+// of the given class.
+#define CURVISTA_TEST_MAIN_IN(Application, TestClass)                                                                  \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
-        QApplication application(argc, argv);                                                                          \
+        Application application(argc, argv);                                                                           \
         TestClass test;                                                                                                \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }
+
+// For what draws without widgets: images, fonts, SVG and printing need a
+// QGuiApplication and nothing more.
+#define CURVISTA_GUI_TEST_MAIN(TestClass) CURVISTA_TEST_MAIN_IN(QGuiApplication, TestClass)

@@ -162,5 +162,5 @@ private slots:
     }
 };
 
-CURVISTA_TEST_MAIN(TestSurface)
+CURVISTA_GUI_TEST_MAIN(TestSurface)
 #include "test_surface.moc"

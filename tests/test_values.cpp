@@ -68,26 +68,18 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("single");
         QTest::addColumn<QString>("dbl");
-        QTest::newRow("whole") << 1.0 << "1"
-                               << "1";
-        QTest::newRow("rounded to 7 or 15 digits") << 1.23456789 << "1.234568"
-                                                   << "1.23456789";
-        QTest::newRow("tenth") << 0.1 << "0.1"
-                               << "0.1";
-        QTest::newRow("negative") << -3.5 << "-3.5"
-                                  << "-3.5";
-        QTest::newRow("tie rounds to even") << 122880.25 << "122880.2"
-                                            << "122880.25";
-        QTest::newRow("negative zero") << -0.0 << "0"
-                                       << "0";
-        QTest::newRow("large") << 1e20 << "1E+20"
-                               << "1E+20";
-        QTest::newRow("small") << 1.5e-7 << "1.5E-07"
-                               << "1.5E-07";
-        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "Infinity"
-                                  << "Infinity";
-        QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << "-Infinity"
-                                        << "-Infinity";
+        // clang-format off
+        QTest::newRow("whole")                     << 1.0                                      << "1"         << "1";
+        QTest::newRow("rounded to 7 or 15 digits") << 1.23456789                               << "1.234568"  << "1.23456789";
+        QTest::newRow("tenth")                     << 0.1                                      << "0.1"       << "0.1";
+        QTest::newRow("negative")                  << -3.5                                     << "-3.5"      << "-3.5";
+        QTest::newRow("tie rounds to even")        << 122880.25                                << "122880.2"  << "122880.25";
+        QTest::newRow("negative zero")             << -0.0                                     << "0"         << "0";
+        QTest::newRow("large")                     << 1e20                                     << "1E+20"     << "1E+20";
+        QTest::newRow("small")                     << 1.5e-7                                   << "1.5E-07"   << "1.5E-07";
+        QTest::newRow("infinity")                  << std::numeric_limits<double>::infinity()  << "Infinity"  << "Infinity";
+        QTest::newRow("minus infinity")            << -std::numeric_limits<double>::infinity() << "-Infinity" << "-Infinity";
+        // clang-format on
     }
     void numberText()
     {
@@ -138,5 +130,5 @@ private slots:
     }
 };
 
-CURVISTA_TEST_MAIN(TestValues)
+QTEST_GUILESS_MAIN(TestValues)
 #include "test_values.moc"
