@@ -28,6 +28,13 @@ inline frmControl &StartProgram()
     return platform::Instance<frmControl>();
 }
 
+// Makes the window active, as a click on it does; whether it became active.
+inline bool Activate(QWidget &window)
+{
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 // Where a window's client area stands, from the primary screen's corner.
 inline QPoint ClientPlace(const platform::Form &form)
 {

@@ -19,8 +19,7 @@ private slots:
         frmControl &panel = StartProgram();
         QCOMPARE(panel.windowTitle(), QStringLiteral("BCV"));
         QCOMPARE(panel.client()->size(), QSize(137, 154));
-        const QPoint origin = QGuiApplication::primaryScreen()->geometry().topLeft();
-        QCOMPARE(panel.client()->mapToGlobal(QPoint(0, 0)), origin + QPoint(15, 166));
+        QCOMPARE(ClientPlace(panel), QPoint(15, 166));
         QVERIFY(panel.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(panel.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(panel.menuItem("mnuOpt")->text(), QStringLiteral("&Option"));

@@ -49,6 +49,23 @@ std::optional<QPoint> MissingNeighbour(const QImage &from, const QImage &to, boo
     return std::nullopt;
 }
 
+// Saves the drawing into the folder as graph.png or graph.svg; the file's path.
+QString SaveInto(const QTemporaryDir &dir, const GraphDrawing &drawing, ImageFormat format, int scale)
+{
+    const QString path =
+        dir.filePath(format == ImageFormat::Png ? QStringLiteral("graph.png") : QStringLiteral("graph.svg"));
+    SaveGraph(drawing, {path, format, scale});
+    return path;
+}
+
+// Rows of a table of export scales.
+void AddScaleRows(std::initializer_list<int> scales)
+{
+    QTest::addColumn<int>("scale");
+    for (const int scale : scales)
+        QTest::newRow(qPrintable(QStringLiteral("%1x").arg(scale))) << scale;
+}
+
 QImage SvgRendering(const QString &path, QSize size)
 {
     QSvgRenderer renderer(path);
@@ -68,21 +85,14 @@ class TestGraphExport : public QObject
     Q_OBJECT
 
 private slots:
-    void pngHasTheRenderingAtItsScale_data()
-    {
-        QTest::addColumn<int>("scale");
-        QTest::newRow("1x") << 1;
-        QTest::newRow("2x") << 2;
-        QTest::newRow("4x") << 4;
-    }
+    void pngHasTheRenderingAtItsScale_data() { AddScaleRows({1, 2, 4}); }
     void pngHasTheRenderingAtItsScale()
     {
         QFETCH(int, scale);
         GraphDrawing drawing(ClientSize, 1.0, DesignBack);
         DrawSample(drawing);
         const QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("graph.png"));
-        SaveGraph(drawing, {path, ImageFormat::Png, scale});
+        const QString path = SaveInto(dir, drawing, ImageFormat::Png, scale);
 
         GraphDrawing drawnThere(ClientSize, scale, DesignBack);
         DrawSample(drawnThere);
@@ -92,20 +102,14 @@ private slots:
         QCOMPARE(saved, drawnThere.surface().image());
     }
 
-    void svgRendersWithinOnePixelOfThePng_data()
-    {
-        QTest::addColumn<int>("scale");
-        QTest::newRow("1x") << 1;
-        QTest::newRow("2x") << 2;
-    }
+    void svgRendersWithinOnePixelOfThePng_data() { AddScaleRows({1, 2}); }
     void svgRendersWithinOnePixelOfThePng()
     {
         QFETCH(int, scale);
         GraphDrawing drawing(ClientSize, 1.0, DesignBack);
         DrawSample(drawing);
         const QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("graph.svg"));
-        SaveGraph(drawing, {path, ImageFormat::Svg, 1});
+        const QString path = SaveInto(dir, drawing, ImageFormat::Svg, 1);
 
         const QImage svg = SvgRendering(path, ClientSize * scale);
         QVERIFY(!svg.isNull());

@@ -35,6 +35,22 @@ bool TabTo(QWidget *target)
     return QApplication::focusWidget() == target;
 }
 
+// Tabs to the button and presses Space; false if Tab never reaches it.
+bool PressFromTheKeyboard(QWidget *button)
+{
+    if (!TabTo(button))
+        return false;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    return true;
+}
+
+// Selects the box's text with Ctrl+A and types over it.
+void TypeOver(QLineEdit *box, const QString &text)
+{
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
 class AlwaysPicks : public ColourPicker
 {
 public:
@@ -102,39 +118,30 @@ private slots:
     void linearLineDrawnFromTheKeyboardAlone()
     {
         frmControl &panel = StartProgram();
-        panel.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&panel));
-        QVERIFY(TabTo(FindByAccessibleName(panel, QStringLiteral("กราฟเส้นตรง"))));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(Activate(panel));
+        QVERIFY(PressFromTheKeyboard(FindByAccessibleName(panel, QStringLiteral("กราฟเส้นตรง"))));
         frmLinear &dialog = Instance<frmLinear>();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QVERIFY(TabTo(Box(dialog, "txtM")));
-        QTest::keyClick(Box(dialog, "txtM"), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(Box(dialog, "txtM"), QStringLiteral("-1"));
+        TypeOver(Box(dialog, "txtM"), QStringLiteral("-1"));
         QTest::keyClick(Box(dialog, "txtM"), Qt::Key_Tab);
-        QTest::keyClick(Box(dialog, "txtc"), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(Box(dialog, "txtc"), QStringLiteral("5"));
+        TypeOver(Box(dialog, "txtc"), QStringLiteral("5"));
         QTest::keyClick(Box(dialog, "txtc"), Qt::Key_Return);
         QCOMPARE(GraphPixel({300, 267}), qRgb(0, 0, 0)); // -x + 5 at x = 10.075
-        QVERIFY(TabTo(dialog.control<QPushButton>("cmdExit")));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(PressFromTheKeyboard(dialog.control<QPushButton>("cmdExit")));
         QVERIFY(!LoadedInstance<frmLinear>());
     }
 
     void parabolaDrawnFromTheKeyboardAlone()
     {
         frmControl &panel = StartProgram();
-        panel.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&panel));
-        QVERIFY(TabTo(panel.control<QPushButton>("cmdParabola")));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(Activate(panel));
+        QVERIFY(PressFromTheKeyboard(panel.control<QPushButton>("cmdParabola")));
         frmPara &dialog = Instance<frmPara>();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QVERIFY(TabTo(Box(dialog, "txtc")));
-        QTest::keyClick(Box(dialog, "txtc"), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(Box(dialog, "txtc"), QStringLiteral("-10"));
-        QVERIFY(TabTo(dialog.control<QPushButton>("cmdOK")));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        TypeOver(Box(dialog, "txtc"), QStringLiteral("-10"));
+        QVERIFY(PressFromTheKeyboard(dialog.control<QPushButton>("cmdOK")));
         QCOMPARE(GraphPixel({253, 240}), qRgb(0, 0, 0)); // world (3, -1)
     }
 
@@ -142,26 +149,21 @@ private slots:
     {
         frmControl &panel = StartProgram();
         graph_mdl::PlotParabola(1, 0, 0);
-        panel.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&panel));
-        QVERIFY(TabTo(panel.control<QPushButton>("Command2")));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(Activate(panel));
+        QVERIFY(PressFromTheKeyboard(panel.control<QPushButton>("Command2")));
         QCOMPARE(GraphPixel({250, 191}), qRgb(255, 255, 255)); // world (2.5, 6.25)
     }
 
     void coloursChosenFromTheKeyboardAlone()
     {
         frmControl &panel = StartProgram();
-        panel.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QVERIFY(Activate(panel));
         bool ran = false;
         QTimer::singleShot(0, [&] {
             frmOpt &dialog = Instance<frmOpt>();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            QVERIFY(TabTo(FindByAccessibleName(dialog, QStringLiteral("สีเส้นกริด"))));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-            QVERIFY(TabTo(dialog.control<QPushButton>("Command1")));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QVERIFY(PressFromTheKeyboard(FindByAccessibleName(dialog, QStringLiteral("สีเส้นกริด"))));
+            QVERIFY(PressFromTheKeyboard(dialog.control<QPushButton>("Command1")));
             ran = true;
         });
         QTest::keyClick(&panel, Qt::Key_O, Qt::AltModifier);
@@ -173,8 +175,7 @@ private slots:
     void altXEndsTheProgram()
     {
         frmControl &panel = StartProgram();
-        panel.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QVERIFY(Activate(panel));
         QTest::keyClick(&panel, Qt::Key_X, Qt::AltModifier);
         QVERIFY(HasEnded());
     }

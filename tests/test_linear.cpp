@@ -125,12 +125,10 @@ private slots:
         QCOMPARE(Equation(dialog), QStringLiteral("y  =  1x  +  10"));
 
         // Another window becoming active is no loss of focus.
-        m_fixture.panel().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&m_fixture.panel()));
+        QVERIFY(Activate(m_fixture.panel()));
         QCOMPARE(dialog.focusWidget(), txtM);
         QCOMPARE(graph_mdl::LinearSlope, 1.0f);
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(Activate(dialog));
         QCOMPARE(QApplication::focusWidget(), txtM);
         QCOMPARE(graph_mdl::LinearSlope, 1.0f);
 
