@@ -127,7 +127,7 @@ private slots:
             record.recordCurve(RecordedPoint{f, 1, 0});
         }
         QCOMPARE(record.curves().size(), std::size_t(1000));
-        QVERIFY2(record.memoryBytes() < 100 * 1024, qPrintable(QString::number(record.memoryBytes())));
+        QVERIFY2(record.memoryBytes() < std::size_t{100} * 1024, qPrintable(QString::number(record.memoryBytes())));
     }
 };
 

@@ -52,8 +52,7 @@ std::optional<QPoint> MissingNeighbour(const QImage &from, const QImage &to, boo
 // Saves the drawing into the folder as graph.png or graph.svg; the file's path.
 QString SaveInto(const QTemporaryDir &dir, const GraphDrawing &drawing, ImageFormat format, int scale)
 {
-    const QString path =
-        dir.filePath(format == ImageFormat::Png ? QStringLiteral("graph.png") : QStringLiteral("graph.svg"));
+    QString path = dir.filePath(format == ImageFormat::Png ? QStringLiteral("graph.png") : QStringLiteral("graph.svg"));
     SaveGraph(drawing, {path, format, scale});
     return path;
 }

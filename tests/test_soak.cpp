@@ -21,7 +21,7 @@ namespace {
 constexpr int Rounds = 1000;
 constexpr int WarmUpRounds = 100;
 // Heap growth allowed between the end of the warm-up and the end of the run.
-constexpr qint64 AllowedGrowth = 256 * 1024;
+constexpr qint64 AllowedGrowth = qint64{256} * 1024;
 
 // What the event loop does between two user actions.
 void ProcessEvents()
