@@ -27,21 +27,21 @@ private slots:
     {
         QTest::addColumn<GraphScript>("script");
         QTest::addColumn<double>("ratio");
+        const GraphScript gridAndCurves = [](GraphDrawing &d) {
+            Grid(d, Light);
+            Linear(d, 1, 10);
+            Parabola(d, 1, 0, 0);
+            Parabola(d, 1000, 0, -30);
+        };
+        const GraphScript stoppedParabola = [](GraphDrawing &d) {
+            Grid(d, Dark);
+            StoppedParabola(d);
+        };
         for (const double ratio : {1.25, 1.5, 2.0}) {
-            QTest::newRow(qPrintable(QStringLiteral("grid and curves at %1").arg(ratio)))
-                << GraphScript([](GraphDrawing &d) {
-                       Grid(d, Light);
-                       Linear(d, 1, 10);
-                       Parabola(d, 1, 0, 0);
-                       Parabola(d, 1000, 0, -30);
-                   })
-                << ratio;
-            QTest::newRow(qPrintable(QStringLiteral("stopped parabola at %1").arg(ratio)))
-                << GraphScript([](GraphDrawing &d) {
-                       Grid(d, Dark);
-                       StoppedParabola(d);
-                   })
-                << ratio;
+            // clang-format off
+            QTest::newRow(qPrintable(QStringLiteral("grid and curves at %1").arg(ratio)))  << gridAndCurves   << ratio;
+            QTest::newRow(qPrintable(QStringLiteral("stopped parabola at %1").arg(ratio))) << stoppedParabola << ratio;
+            // clang-format on
         }
     }
     void replayAtARatioGivesDrawingThereFromTheStart()
