@@ -5,7 +5,7 @@
 
 namespace graph_mdl {
 
-// The program's start: default colours, then the splash window.
+// The program's start: default colors, then the splash window.
 void Main();
 
 } // namespace graph_mdl

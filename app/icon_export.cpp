@@ -2,7 +2,7 @@
 // desktop needs. Usage: curvista_icon_export [--size N] FILE
 // FILE.svg is the scalable drawing; FILE.png with --size N is the drawing
 // painted at N x N; without --size, FILE.png or FILE.ico is the program's own
-// 32 x 32 icon in 16 colours.
+// 32 x 32 icon in 16 colors.
 #include "app/pictures.h"
 
 #include <QCommandLineParser>

@@ -7,8 +7,8 @@
 
 namespace {
 
-// The classic 16-colour palette the icon is limited to.
-const QList<QRgb> SixteenColours = {
+// The classic 16-color palette the icon is limited to.
+const QList<QRgb> SixteenColors = {
     qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
     qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
     qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
@@ -50,8 +50,8 @@ QFont LatinFont(int pixelSize, bool bold)
 void PaintProgramIcon(QPainter &painter)
 {
     const QRect area(0, 0, 32, 32);
-    DrawGraphPaper(painter, area, 4, QColor(SixteenColours[10]), QColor(SixteenColours[2]), {15, 16});
-    painter.setPen(QColor(SixteenColours[9]));
+    DrawGraphPaper(painter, area, 4, QColor(SixteenColors[10]), QColor(SixteenColors[2]), {15, 16});
+    painter.setPen(QColor(SixteenColors[9]));
     painter.drawLine(2, 29, 29, 2);
     painter.drawLine(2, 2, 29, 29);
     const QFont font = LatinFont(14, true);
@@ -60,7 +60,7 @@ void PaintProgramIcon(QPainter &painter)
     QPainterPath letters;
     letters.addText((area.width() - metrics.horizontalAdvance(initials)) / 2,
                     (area.height() - metrics.height()) / 2 + metrics.ascent(), font, initials);
-    painter.fillPath(letters, QColor(SixteenColours[0]));
+    painter.fillPath(letters, QColor(SixteenColors[0]));
 }
 
 QImage ProgramIcon(qreal devicePixelRatio)
@@ -70,7 +70,7 @@ QImage ProgramIcon(qreal devicePixelRatio)
     QPainter painter(&canvas);
     PaintProgramIcon(painter);
     painter.end();
-    return canvas.convertToFormat(QImage::Format_Indexed8, SixteenColours, Qt::ThresholdDither | Qt::AvoidDither);
+    return canvas.convertToFormat(QImage::Format_Indexed8, SixteenColors, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
 QImage SplashBanner(qreal devicePixelRatio)

@@ -8,7 +8,7 @@ class QPainter;
 // logical pixels: each is drawn at the device pixel ratio asked for, so that
 // it is sharp on the screen it appears on.
 
-// 32 x 32 in the 16 standard colours: graph paper with the initials "CV".
+// 32 x 32 in the 16 standard colors: graph paper with the initials "CV".
 QImage ProgramIcon(qreal devicePixelRatio = 1.0);
 
 // The icon's drawing in a 32 x 32 space, for painters of any size or kind

@@ -6,14 +6,14 @@
 // Zero until Main runs; never saved.
 namespace graph_mdl {
 
-using platform::Colour;
+using platform::Color;
 using platform::Single;
 
 inline Single LinearSlope = 0;
 inline Single LinearIntercept = 0;
-inline Colour AxisColor = 0;
-inline Colour GridColor = 0;
-inline Colour PlotColor = 0;
-inline Colour BackgroundColor = 0;
+inline Color AxisColor = 0;
+inline Color GridColor = 0;
+inline Color PlotColor = 0;
+inline Color BackgroundColor = 0;
 
 } // namespace graph_mdl

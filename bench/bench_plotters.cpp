@@ -93,10 +93,10 @@ void BM_NaiveParabola(benchmark::State &state)
 void BM_DrawGrid(benchmark::State &state)
 {
     graph::GraphSurface surface = MakeSurface();
-    const graph::GridColours colours{platform::RGB(255, 255, 255), platform::RGB(220, 220, 220),
-                                     platform::RGB(100, 100, 100), platform::RGB(0, 0, 0)};
+    const graph::GridColors colors{platform::RGB(255, 255, 255), platform::RGB(220, 220, 220),
+                                   platform::RGB(100, 100, 100), platform::RGB(0, 0, 0)};
     for (auto _ : state) {
-        graph::DrawGrid(surface, colours);
+        graph::DrawGrid(surface, colors);
         benchmark::ClobberMemory();
     }
 }

@@ -1,7 +1,7 @@
 #include "frmopt.h"
 
 #include "app/settings.h"
-#include "platform/colour_box.h"
+#include "platform/color_box.h"
 #include "platform/system_colors.h"
 
 #include <QPushButton>
@@ -48,18 +48,18 @@ FormDesign Design()
     };
 }
 
-// The setting each colour box edits, by index.
-Colour *const Settings[] = {&graph_mdl::AxisColor, &graph_mdl::GridColor, &graph_mdl::PlotColor,
-                            &graph_mdl::BackgroundColor};
+// The setting each color box edits, by index.
+Color *const Settings[] = {&graph_mdl::AxisColor, &graph_mdl::GridColor, &graph_mdl::PlotColor,
+                           &graph_mdl::BackgroundColor};
 
 } // namespace
 
 frmOpt::frmOpt()
-    : Form(Design()), PicCol(bindArray<ColourBox>("PicCol")), Command1(bind<QPushButton>("Command1")),
-      Command2(bind<QPushButton>("Command2")), cdl1(CreateColourPicker())
+    : Form(Design()), PicCol(bindArray<ColorBox>("PicCol")), Command1(bind<QPushButton>("Command1")),
+      Command2(bind<QPushButton>("Command2")), cdl1(CreateColorPicker())
 {
     for (int index = 0; index < PicCol.size(); ++index)
-        handle(PicCol[index], &ColourBox::clicked, &frmOpt::PicCol_Click, index);
+        handle(PicCol[index], &ColorBox::clicked, &frmOpt::PicCol_Click, index);
     handle(Command1, &QPushButton::clicked, &frmOpt::Command1_Click);
     handle(Command2, &QPushButton::clicked, &frmOpt::Command2_Click);
 }

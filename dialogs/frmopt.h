@@ -1,15 +1,15 @@
 #pragma once
 
-#include "platform/colour_box.h"
-#include "platform/colour_picker.h"
+#include "platform/color_box.h"
+#include "platform/color_picker.h"
 #include "platform/form.h"
 
 #include <memory>
 
 class QPushButton;
 
-// The colour options dialog: four colour boxes as working copies of the
-// colour settings, written back only by OK.
+// The color options dialog: four color boxes as working copies of the
+// color settings, written back only by OK.
 class frmOpt : public platform::Form
 {
     Q_OBJECT
@@ -21,7 +21,7 @@ protected:
     void Form_Load() override;
 
 private:
-    const QList<platform::ColourBox *> PicCol;
+    const QList<platform::ColorBox *> PicCol;
     QPushButton *const Command1;
     QPushButton *const Command2;
 
@@ -29,5 +29,5 @@ private:
     void Command1_Click();
     void Command2_Click();
 
-    std::unique_ptr<platform::ColourPicker> cdl1;
+    std::unique_ptr<platform::ColorPicker> cdl1;
 };

@@ -50,34 +50,34 @@ void PlotPoint(Single &x, Single &y, const SurfaceSource &source);
 // nothing is drawn unless all four coordinates map.
 void PlotSegment(Single &x1, Single &y1, Single &x2, Single &y2, const SurfaceSource &source);
 
-struct GridColours
+struct GridColors
 {
-    Colour background;
-    Colour grid;
-    Colour axis;
-    Colour plot;
+    Color background;
+    Color grid;
+    Color axis;
+    Color plot;
 };
 
 // Background, the 71 + 71 grid lines at canvas 0, 100, ... 7000, the two axes
-// over them, and the plot colour left selected for the curves to come. The
+// over them, and the plot color left selected for the curves to come. The
 // target is the surface, or anything drawing like it.
-template <class Target> void DrawGrid(Target &target, const GridColours &colours)
+template <class Target> void DrawGrid(Target &target, const GridColors &colors)
 {
     using platform::Integer;
     constexpr Integer GridEnd = 7000;
     constexpr Integer GridStep = 100;
     constexpr Single AxisAt = 3500;
 
-    target.setBackColor(colours.background);
-    target.setForeColor(colours.grid);
+    target.setBackColor(colors.background);
+    target.setForeColor(colors.grid);
     for (Integer i = 0; i <= GridEnd; i = platform::AddInteger(i, GridStep))
         target.line(i, 0, i, GridEnd);
     for (Integer i = 0; i <= GridEnd; i = platform::AddInteger(i, GridStep))
         target.line(0, i, GridEnd, i);
-    target.setForeColor(colours.axis);
+    target.setForeColor(colors.axis);
     target.line(0, AxisAt, GridEnd, AxisAt);
     target.line(AxisAt, 0, AxisAt, GridEnd);
-    target.setForeColor(colours.plot);
+    target.setForeColor(colors.plot);
 }
 
 } // namespace graph

@@ -15,13 +15,13 @@ class VectorCanvas
 public:
     VectorCanvas(QPainter &painter, QSizeF logicalSize) : m_painter(painter), m_size(logicalSize) {}
 
-    void setBackColor(Colour colour) const
+    void setBackColor(Color color) const
     {
-        m_painter.fillRect(QRectF(QPointF(), m_size), QColor(platform::ToQRgb(colour)));
+        m_painter.fillRect(QRectF(QPointF(), m_size), QColor(platform::ToQRgb(color)));
     }
-    void setForeColor(Colour colour)
+    void setForeColor(Color color)
     {
-        m_colour = QColor(platform::ToQRgb(colour));
+        m_color = QColor(platform::ToQRgb(color));
         m_mode = Mode::None;
     }
     [[nodiscard]] const VectorCanvas &pen() const { return *this; }
@@ -56,22 +56,22 @@ private:
             return;
         m_mode = mode;
         if (mode == Mode::Lines) {
-            m_painter.setPen(QPen(m_colour, 1.0, Qt::SolidLine, Qt::SquareCap));
+            m_painter.setPen(QPen(m_color, 1.0, Qt::SolidLine, Qt::SquareCap));
             m_painter.setBrush(Qt::NoBrush);
         } else {
             m_painter.setPen(Qt::NoPen);
-            m_painter.setBrush(m_colour);
+            m_painter.setBrush(m_color);
         }
     }
 
     QPainter &m_painter;
     QSizeF m_size;
-    QColor m_colour;
+    QColor m_color;
     mutable Mode m_mode = Mode::None;
 };
 
 // Each curve as its graph routine draws it: mapped to the canvas, then drawn
-// with the pen of the colour it was drawn in.
+// with the pen of the color it was drawn in.
 template <class Pen> void Draw(const Pen &pen, const RecordedPoint &point)
 {
     Single x = point.x;
@@ -94,7 +94,7 @@ template <class Pen> void Draw(const Pen &pen, const RecordedSegment &segment)
 template <class Pen> void Draw(const Pen &pen, const RecordedLinear &linear)
 {
     const LinearEnds ends = LinearSegment(linear.m, linear.c);
-    Draw(pen, RecordedSegment{ends.x1, ends.y1, ends.x2, ends.y2, linear.colour});
+    Draw(pen, RecordedSegment{ends.x1, ends.y1, ends.x2, ends.y2, linear.color});
 }
 
 template <class Pen> void Draw(const Pen &pen, const RecordedParabola &parabola)
@@ -106,14 +106,14 @@ template <class Pen> void Draw(const Pen &pen, const RecordedParabola &parabola)
 }
 
 template <class Target>
-void Replay(const std::optional<GridColours> &grid, const std::vector<RecordedCurve> &curves, Target &target)
+void Replay(const std::optional<GridColors> &grid, const std::vector<RecordedCurve> &curves, Target &target)
 {
     if (grid)
         DrawGrid(target, *grid);
     for (const RecordedCurve &curve : curves) {
         std::visit(
             [&target](const auto &drawn) {
-                target.setForeColor(drawn.colour);
+                target.setForeColor(drawn.color);
                 Draw(target.pen(), drawn);
             },
             curve);
@@ -122,10 +122,10 @@ void Replay(const std::optional<GridColours> &grid, const std::vector<RecordedCu
 
 } // namespace
 
-void DrawingRecord::recordGrid(const GridColours &colours)
+void DrawingRecord::recordGrid(const GridColors &colors)
 {
     m_curves.clear();
-    m_grid = colours;
+    m_grid = colors;
 }
 
 void DrawingRecord::recordCurve(const RecordedCurve &curve)

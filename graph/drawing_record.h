@@ -15,12 +15,12 @@ class QPainter;
 namespace graph {
 
 // What one graph routine drew: the Singles it was given, as world
-// coordinates or coefficients, and the fore colour it drew in.
+// coordinates or coefficients, and the fore color it drew in.
 struct RecordedPoint
 {
     Single x;
     Single y;
-    Colour colour;
+    Color color;
 };
 
 struct RecordedSegment
@@ -29,14 +29,14 @@ struct RecordedSegment
     Single y1;
     Single x2;
     Single y2;
-    Colour colour;
+    Color color;
 };
 
 struct RecordedLinear
 {
     Single m;
     Single c;
-    Colour colour;
+    Color color;
 };
 
 struct RecordedParabola
@@ -44,28 +44,28 @@ struct RecordedParabola
     Single a;
     Single b;
     Single c;
-    Colour colour;
+    Color color;
     std::int32_t passes; // drawn before an error stopped it, or all of them
 };
 
 using RecordedCurve = std::variant<RecordedPoint, RecordedSegment, RecordedLinear, RecordedParabola>;
 
-// What was drawn on a graph since it was created: the grid with its colours,
+// What was drawn on a graph since it was created: the grid with its colors,
 // then each curve in order. Enough to draw it all again at any ratio.
 class DrawingRecord
 {
 public:
     // The grid erases everything before it, so the record starts again with it.
-    void recordGrid(const GridColours &colours);
+    void recordGrid(const GridColors &colors);
     void recordCurve(const RecordedCurve &curve);
 
-    [[nodiscard]] const std::optional<GridColours> &grid() const { return m_grid; }
+    [[nodiscard]] const std::optional<GridColors> &grid() const { return m_grid; }
     [[nodiscard]] const std::vector<RecordedCurve> &curves() const { return m_curves; }
     // The bytes the record holds, spare capacity included.
     [[nodiscard]] std::size_t memoryBytes() const;
 
-    // Draws it all again on a surface that shows nothing but its back colour;
-    // leaves the last colour drawn in selected.
+    // Draws it all again on a surface that shows nothing but its back color;
+    // leaves the last color drawn in selected.
     void replay(GraphSurface &surface) const;
     // The same drawing as vectors, in logical pixels over an area of the given
     // size: lines as lines, points as one-pixel squares centred on their exact
@@ -73,7 +73,7 @@ public:
     void paint(QPainter &painter, QSizeF logicalSize) const;
 
 private:
-    std::optional<GridColours> m_grid;
+    std::optional<GridColors> m_grid;
     std::vector<RecordedCurve> m_curves;
 };
 

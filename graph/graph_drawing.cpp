@@ -6,14 +6,14 @@
 
 namespace graph {
 
-GraphDrawing::GraphDrawing(QSize logicalSize, double devicePixelRatio, Colour backColour)
-    : m_logicalSize(logicalSize), m_backColour(backColour),
-      m_surface(logicalSize, devicePixelRatio, platform::ToQRgb(backColour))
+GraphDrawing::GraphDrawing(QSize logicalSize, double devicePixelRatio, Color backColor)
+    : m_logicalSize(logicalSize), m_backColor(backColor),
+      m_surface(logicalSize, devicePixelRatio, platform::ToQRgb(backColor))
 {}
 
 GraphSurface GraphDrawing::replayed(double devicePixelRatio) const
 {
-    GraphSurface fresh(m_logicalSize, devicePixelRatio, platform::ToQRgb(m_backColour));
+    GraphSurface fresh(m_logicalSize, devicePixelRatio, platform::ToQRgb(m_backColor));
     m_record.replay(fresh);
     return fresh;
 }
@@ -32,7 +32,7 @@ QImage GraphDrawing::rendered(double devicePixelRatio) const
 
 void GraphDrawing::paint(QPainter &painter) const
 {
-    painter.fillRect(QRectF(QPointF(), QSizeF(m_logicalSize)), QColor(platform::ToQRgb(m_backColour)));
+    painter.fillRect(QRectF(QPointF(), QSizeF(m_logicalSize)), QColor(platform::ToQRgb(m_backColor)));
     m_record.paint(painter, QSizeF(m_logicalSize));
 }
 
@@ -58,15 +58,15 @@ void PlotPoint(Single &x, Single &y, const DrawingSource &source)
     const Single worldX = x;
     const Single worldY = y;
     graph::PlotPoint(x, y, SurfaceOf(source));
-    Note(source, [&](Colour colour) { return RecordedPoint{worldX, worldY, colour}; });
+    Note(source, [&](Color color) { return RecordedPoint{worldX, worldY, color}; });
 }
 
 void PlotSegment(Single &x1, Single &y1, Single &x2, Single &y2, const DrawingSource &source)
 {
     RecordedSegment world{x1, y1, x2, y2, 0};
     graph::PlotSegment(x1, y1, x2, y2, SurfaceOf(source));
-    Note(source, [&](Colour colour) {
-        world.colour = colour;
+    Note(source, [&](Color color) {
+        world.color = color;
         return world;
     });
 }
@@ -74,7 +74,7 @@ void PlotSegment(Single &x1, Single &y1, Single &x2, Single &y2, const DrawingSo
 void PlotLinear(const Single &m, const Single &c, const DrawingSource &source)
 {
     graph::PlotLinear(m, c, SurfaceOf(source));
-    Note(source, [&](Colour colour) { return RecordedLinear{m, c, colour}; });
+    Note(source, [&](Color color) { return RecordedLinear{m, c, color}; });
 }
 
 void PlotParabola(const Single &a, const Single &b, const Single &c, const DrawingSource &source)
@@ -84,7 +84,7 @@ void PlotParabola(const Single &a, const Single &b, const Single &c, const Drawi
     std::int32_t passes = 0;
     const auto note = [&] {
         if (passes > 0)
-            Note(source, [&](Colour colour) { return RecordedParabola{a, b, c, colour, passes}; });
+            Note(source, [&](Color color) { return RecordedParabola{a, b, c, color, passes}; });
     };
     try {
         ForEachParabolaPass(a, b, c, [&](Single &x, Single &y) {
@@ -98,10 +98,10 @@ void PlotParabola(const Single &a, const Single &b, const Single &c, const Drawi
     note();
 }
 
-void DrawGrid(GraphDrawing &drawing, const GridColours &colours)
+void DrawGrid(GraphDrawing &drawing, const GridColors &colors)
 {
-    graph::DrawGrid(drawing.surface(), colours);
-    drawing.record().recordGrid(colours);
+    graph::DrawGrid(drawing.surface(), colors);
+    drawing.record().recordGrid(colors);
 }
 
 } // namespace recording

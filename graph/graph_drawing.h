@@ -11,7 +11,7 @@ namespace graph {
 class GraphDrawing
 {
 public:
-    GraphDrawing(QSize logicalSize, double devicePixelRatio, Colour backColour);
+    GraphDrawing(QSize logicalSize, double devicePixelRatio, Color backColor);
 
     [[nodiscard]] GraphSurface &surface() { return m_surface; }
     [[nodiscard]] const GraphSurface &surface() const { return m_surface; }
@@ -19,7 +19,7 @@ public:
     [[nodiscard]] const DrawingRecord &record() const { return m_record; }
     [[nodiscard]] QSize logicalSize() const { return m_logicalSize; }
 
-    // Draws everything again at another ratio; the selected colour stays.
+    // Draws everything again at another ratio; the selected color stays.
     void setDevicePixelRatio(double devicePixelRatio);
     // The drawing as drawing it at that ratio from the start would give.
     [[nodiscard]] QImage rendered(double devicePixelRatio) const;
@@ -30,7 +30,7 @@ private:
     [[nodiscard]] GraphSurface replayed(double devicePixelRatio) const;
 
     QSize m_logicalSize;
-    Colour m_backColour; // before any grid is drawn
+    Color m_backColor; // before any grid is drawn
     GraphSurface m_surface;
     DrawingRecord m_record;
 };
@@ -48,7 +48,7 @@ void PlotPoint(Single &x, Single &y, const DrawingSource &source);
 void PlotSegment(Single &x1, Single &y1, Single &x2, Single &y2, const DrawingSource &source);
 void PlotLinear(const Single &m, const Single &c, const DrawingSource &source);
 void PlotParabola(const Single &a, const Single &b, const Single &c, const DrawingSource &source);
-void DrawGrid(GraphDrawing &drawing, const GridColours &colours);
+void DrawGrid(GraphDrawing &drawing, const GridColors &colors);
 
 } // namespace recording
 

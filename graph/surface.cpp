@@ -5,21 +5,21 @@
 
 namespace graph {
 
-GraphSurface::GraphSurface(QSize logicalSize, double devicePixelRatio, QRgb backColour)
+GraphSurface::GraphSurface(QSize logicalSize, double devicePixelRatio, QRgb backColor)
     : m_image(logicalSize * devicePixelRatio, QImage::Format_RGB32)
 {
     m_image.setDevicePixelRatio(devicePixelRatio);
-    m_image.fill(backColour);
+    m_image.fill(backColor);
 }
 
-void GraphSurface::setBackColor(Colour colour)
+void GraphSurface::setBackColor(Color color)
 {
-    m_image.fill(platform::ToQRgb(colour));
+    m_image.fill(platform::ToQRgb(color));
 }
 
-void GraphSurface::setForeColor(Colour colour)
+void GraphSurface::setForeColor(Color color)
 {
-    m_foreColor = colour;
+    m_foreColor = color;
 }
 
 PixelPen GraphSurface::pen()
@@ -78,7 +78,7 @@ bool ClipEdge(double p, double q, Edge edge, double edgeAt, ClipEnd &start, Clip
 void PixelPen::setPixel(int x, int y) const
 {
     if (x >= 0 && y >= 0 && x < m_width && y < m_height)
-        m_pixels[static_cast<qsizetype>(y) * m_stride + x] = m_colour;
+        m_pixels[static_cast<qsizetype>(y) * m_stride + x] = m_color;
 }
 
 std::optional<QLineF> ClipSegment(QPointF p1, QPointF p2, QSizeF bounds)

@@ -15,7 +15,7 @@
 
 namespace graph {
 
-using platform::Colour;
+using platform::Color;
 using platform::Single;
 
 // The position, in device pixels, of a canvas coordinate; its floor is the
@@ -37,9 +37,8 @@ class PixelPen
 {
 public:
     PixelPen() = default;
-    PixelPen(QRgb *pixels, qsizetype stride, int width, int height, double devicePixelRatio, QRgb colour)
-        : m_pixels(pixels), m_stride(stride), m_width(width), m_height(height), m_dpr(devicePixelRatio),
-          m_colour(colour)
+    PixelPen(QRgb *pixels, qsizetype stride, int width, int height, double devicePixelRatio, QRgb color)
+        : m_pixels(pixels), m_stride(stride), m_width(width), m_height(height), m_dpr(devicePixelRatio), m_color(color)
     {}
 
     [[nodiscard]] double devicePosition(Single canvas) const { return DevicePosition(canvas, m_dpr); }
@@ -60,7 +59,7 @@ public:
     void pset(Single X, Single Y) const
     {
         if (const qsizetype index = pixelIndex(X, Y); index >= 0)
-            m_pixels[index] = m_colour;
+            m_pixels[index] = m_color;
     }
 
     void line(Single X1, Single Y1, Single X2, Single Y2) const;
@@ -74,7 +73,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     double m_dpr = 1.0;
-    QRgb m_colour = 0;
+    QRgb m_color = 0;
 };
 
 // The graph's persistent drawing: the client area as an image at the screen's
@@ -82,11 +81,11 @@ private:
 class GraphSurface
 {
 public:
-    GraphSurface(QSize logicalSize, double devicePixelRatio, QRgb backColour);
+    GraphSurface(QSize logicalSize, double devicePixelRatio, QRgb backColor);
 
-    void setBackColor(Colour colour); // erases everything drawn
-    void setForeColor(Colour colour);
-    [[nodiscard]] Colour foreColor() const { return m_foreColor; }
+    void setBackColor(Color color); // erases everything drawn
+    void setForeColor(Color color);
+    [[nodiscard]] Color foreColor() const { return m_foreColor; }
 
     void pset(Single X, Single Y) { pen().pset(X, Y); }
     void line(Single X1, Single Y1, Single X2, Single Y2) { pen().line(X1, Y1, X2, Y2); }
@@ -99,7 +98,7 @@ public:
 
 private:
     QImage m_image;
-    Colour m_foreColor = 0;
+    Color m_foreColor = 0;
 };
 
 } // namespace graph

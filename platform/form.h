@@ -66,7 +66,7 @@ protected:
     template <class W> W *bind(const char *name) const { return bound(control<W>(name), name); }
     template <class W> QList<W *> bindArray(const char *name) const
     {
-        const QList<W *> members = controlArray<W>(name);
+        QList<W *> members = controlArray<W>(name);
         bound(members.value(0), name);
         return members;
     }

@@ -1,6 +1,6 @@
 #include "form_design.h"
 
-#include "colour_box.h"
+#include "color_box.h"
 #include "system_colors.h"
 
 #include <QEvent>
@@ -24,8 +24,8 @@ QRect TwipsToPixels(int left, int top, int width, int height)
 
 namespace {
 
-void ApplyColours(QWidget &widget, const ControlLook &look, QPalette::ColorRole background,
-                  QPalette::ColorRole foreground)
+void ApplyColors(QWidget &widget, const ControlLook &look, QPalette::ColorRole background,
+                 QPalette::ColorRole foreground)
 {
     QPalette palette = widget.palette();
     if (look.backColor) {
@@ -82,7 +82,7 @@ QWidget *CreateLabel(QWidget &parent, const ControlDesign &design)
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(design.look.wordWrap);
-    ApplyColours(*label, design.look, QPalette::Window, QPalette::WindowText);
+    ApplyColors(*label, design.look, QPalette::Window, QPalette::WindowText);
     return label;
 }
 
@@ -91,7 +91,7 @@ QWidget *CreateTextBox(QWidget &parent, const ControlDesign &design)
     auto *box = new QLineEdit(design.caption, &parent);
     // The designs set no limit: a long paste is kept whole, never cut short.
     box->setMaxLength(std::numeric_limits<int>::max());
-    ApplyColours(*box, design.look, QPalette::Base, QPalette::Text);
+    ApplyColors(*box, design.look, QPalette::Base, QPalette::Text);
     return box;
 }
 
@@ -103,7 +103,7 @@ QWidget *CreateButton(QWidget &parent, const ControlDesign &design)
     button->setAutoDefault(true);
     if (design.look.picture)
         new PictureFollower(*button, design.look.picture);
-    ApplyColours(*button, design.look, QPalette::Button, QPalette::ButtonText);
+    ApplyColors(*button, design.look, QPalette::Button, QPalette::ButtonText);
     return button;
 }
 
@@ -119,13 +119,13 @@ QWidget *CreateImage(QWidget &parent, const ControlDesign &design)
 QWidget *CreateFrame(QWidget &parent, const ControlDesign &design)
 {
     auto *frame = new QGroupBox(design.caption, &parent);
-    ApplyColours(*frame, design.look, QPalette::Window, QPalette::WindowText);
+    ApplyColors(*frame, design.look, QPalette::Window, QPalette::WindowText);
     return frame;
 }
 
 QWidget *CreatePictureBox(QWidget &parent, const ControlDesign &design)
 {
-    auto *box = new ColourBox(&parent);
+    auto *box = new ColorBox(&parent);
     if (design.look.backColor)
         box->setBackColor(*design.look.backColor);
     return box;

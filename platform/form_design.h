@@ -33,8 +33,8 @@ using PictureSource = QImage (*)(qreal devicePixelRatio);
 struct ControlLook
 {
     std::optional<FontSpec> font;
-    std::optional<Colour> backColor; // set: opaque in that colour; unset: transparent
-    std::optional<Colour> foreColor;
+    std::optional<Color> backColor; // set: opaque in that color; unset: transparent
+    std::optional<Color> foreColor;
     bool wordWrap = false;
     bool isDefault = false; // the window's default button, activated by Enter
     PictureSource picture = nullptr;
@@ -75,7 +75,7 @@ struct FormDesign
     int clientLeft = 0; // twips, for Placement::Manual
     int clientTop = 0;
     bool showInTaskbar = true;
-    Colour backColor = 0x8000000FU; // button face
+    Color backColor = 0x8000000FU; // button face
     PictureSource icon = nullptr;
     std::vector<MenuItemDesign> menu;
     std::vector<ControlDesign> controls;

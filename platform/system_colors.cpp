@@ -7,10 +7,10 @@ namespace platform {
 
 namespace {
 
-QColor PaletteColour(Colour colour)
+QColor PaletteColor(Color color)
 {
     const QPalette palette = QGuiApplication::palette();
-    switch (colour) {
+    switch (color) {
     case vbScrollBars:
     case vbMenuBar:
         return palette.color(QPalette::Window);
@@ -40,11 +40,11 @@ QColor PaletteColour(Colour colour)
 
 } // namespace
 
-QColor ToQColor(Colour colour)
+QColor ToQColor(Color color)
 {
-    if (IsSystemColour(colour))
-        return PaletteColour(colour);
-    return QColor::fromRgb(ToQRgb(colour));
+    if (IsSystemColor(color))
+        return PaletteColor(color);
+    return QColor::fromRgb(ToQRgb(color));
 }
 
 } // namespace platform

@@ -6,8 +6,8 @@
 
 namespace platform {
 
-// The windowing system's colour numbers, written 0x800000nn in a design.
-enum SystemColour : Colour {
+// The windowing system's color numbers, written 0x800000nn in a design.
+enum SystemColor : Color {
     vbScrollBars = 0x80000000U,
     vbMenuBar = 0x80000004U,
     vbWindowBackground = 0x80000005U,
@@ -21,13 +21,13 @@ enum SystemColour : Colour {
     vbButtonText = 0x80000012U,
 };
 
-constexpr bool IsSystemColour(Colour colour)
+constexpr bool IsSystemColor(Color color)
 {
-    return (colour & 0xFF000000U) == 0x80000000U;
+    return (color & 0xFF000000U) == 0x80000000U;
 }
 
-// A design colour as the screen shows it: system colours from the platform
+// A design color as the screen shows it: system colors from the platform
 // palette, everything else as its RGB value.
-QColor ToQColor(Colour colour);
+QColor ToQColor(Color color);
 
 } // namespace platform

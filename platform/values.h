@@ -10,20 +10,20 @@ namespace platform {
 
 using Integer = std::int16_t;
 using Single = float;
-using Colour = std::uint32_t; // 0x00BBGGRR: red in the low byte
+using Color = std::uint32_t; // 0x00BBGGRR: red in the low byte
 
-constexpr Colour RGB(int r, int g, int b)
+constexpr Color RGB(int r, int g, int b)
 {
-    return static_cast<Colour>(r) + 256U * static_cast<Colour>(g) + 65536U * static_cast<Colour>(b);
+    return static_cast<Color>(r) + 256U * static_cast<Color>(g) + 65536U * static_cast<Color>(b);
 }
 
-constexpr QRgb ToQRgb(Colour colour)
+constexpr QRgb ToQRgb(Color color)
 {
-    return qRgb(static_cast<int>(colour & 0xFFU), static_cast<int>((colour >> 8U) & 0xFFU),
-                static_cast<int>((colour >> 16U) & 0xFFU));
+    return qRgb(static_cast<int>(color & 0xFFU), static_cast<int>((color >> 8U) & 0xFFU),
+                static_cast<int>((color >> 16U) & 0xFFU));
 }
 
-constexpr Colour FromQRgb(QRgb rgb)
+constexpr Color FromQRgb(QRgb rgb)
 {
     return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }

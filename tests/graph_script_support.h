@@ -17,11 +17,11 @@ using graph::Single;
 using platform::RGB;
 
 constexpr QSize ClientSize(465, 465);
-constexpr platform::Colour DesignBack = RGB(255, 255, 255);
+constexpr platform::Color DesignBack = RGB(255, 255, 255);
 
-const graph::GridColours Light{
+const graph::GridColors Light{
     .background = RGB(255, 255, 255), .grid = RGB(220, 220, 220), .axis = RGB(100, 100, 100), .plot = RGB(0, 0, 0)};
-const graph::GridColours Dark{
+const graph::GridColors Dark{
     .background = RGB(0, 0, 60), .grid = RGB(40, 40, 90), .axis = RGB(250, 250, 0), .plot = RGB(255, 0, 0)};
 
 inline graph::DrawingSource SourceOf(GraphDrawing &drawing)
@@ -29,9 +29,9 @@ inline graph::DrawingSource SourceOf(GraphDrawing &drawing)
     return [&drawing]() -> GraphDrawing & { return drawing; };
 }
 
-inline void Grid(GraphDrawing &drawing, const graph::GridColours &colours)
+inline void Grid(GraphDrawing &drawing, const graph::GridColors &colors)
 {
-    graph::recording::DrawGrid(drawing, colours);
+    graph::recording::DrawGrid(drawing, colors);
 }
 
 inline void Linear(GraphDrawing &drawing, Single m, Single c)
@@ -93,7 +93,7 @@ inline void AddScriptRows()
         Parabola(d, 0.5f, 0, -20);
         StoppedParabola(d);
     });
-    QTest::newRow("colours changed between clearings") << GraphScript([](GraphDrawing &d) {
+    QTest::newRow("colors changed between clearings") << GraphScript([](GraphDrawing &d) {
         Grid(d, Light);
         Linear(d, 1, 10);
         Parabola(d, 1, 0, 0);

@@ -9,12 +9,12 @@
 constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb Black = 0xFF000000;
 
-inline int CountPixels(const QImage &image, QRgb colour)
+inline int CountPixels(const QImage &image, QRgb color)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
+            count += image.pixel(x, y) == color ? 1 : 0;
     return count;
 }
 
@@ -33,6 +33,6 @@ struct LazySurface
         return *surface;
     };
 
-    [[nodiscard]] int count(QRgb colour) const { return CountPixels(surface->image(), colour); }
+    [[nodiscard]] int count(QRgb color) const { return CountPixels(surface->image(), color); }
     [[nodiscard]] QRgb at(float X, float Y) const { return surface->image().pixel(surface->devicePixel(X, Y)); }
 };

@@ -26,7 +26,7 @@ private slots:
         QCOMPARE(panel.menuItem("mnuExt")->text(), QStringLiteral("E&xit"));
     }
 
-    void startUpDrawsTheGridInTheDefaultColours()
+    void startUpDrawsTheGridInTheDefaultColors()
     {
         StartProgram();
         QCOMPARE(GraphPixel({5, 5}), qRgb(255, 255, 255));

@@ -7,7 +7,7 @@ using platform::RGB;
 
 namespace {
 
-const GridColours DefaultColours{
+const GridColors DefaultColors{
     .background = RGB(255, 255, 255), .grid = RGB(220, 220, 220), .axis = RGB(100, 100, 100), .plot = RGB(0, 0, 0)};
 
 // A grid line every 100 twips, at twips 0, 100 and 200 of every 300: pixels
@@ -132,7 +132,7 @@ private slots:
         GraphSurface surface(QSize(465, 465), 1.0, qRgb(255, 255, 255));
         surface.setForeColor(RGB(1, 2, 3));
         surface.line(0, 0, 7000, 7000); // a curve, to be wiped
-        DrawGrid(surface, DefaultColours);
+        DrawGrid(surface, DefaultColors);
         const QImage &image = surface.image();
         const QRgb background = qRgb(255, 255, 255);
         const QRgb grid = qRgb(220, 220, 220);
@@ -146,10 +146,10 @@ private slots:
                     QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
             }
         }
-        QCOMPARE(surface.foreColor(), DefaultColours.plot);
+        QCOMPARE(surface.foreColor(), DefaultColors.plot);
     }
 
-    void gridInTheBackgroundColourLeavesOnlyTheAxes()
+    void gridInTheBackgroundColorLeavesOnlyTheAxes()
     {
         GraphSurface surface(QSize(465, 465), 1.0, qRgb(0, 0, 0));
         DrawGrid(
@@ -163,7 +163,7 @@ private slots:
     void drawGridKeepsLinesOneDevicePixelWideOnHighDpi()
     {
         GraphSurface surface(QSize(465, 465), 2.0, qRgb(0, 0, 0));
-        DrawGrid(surface, DefaultColours);
+        DrawGrid(surface, DefaultColors);
         const QImage &image = surface.image();
         QCOMPARE(image.pixel(466, 10), qRgb(100, 100, 100));
         QCOMPARE(image.pixel(465, 10), qRgb(255, 255, 255));

@@ -54,7 +54,7 @@ private slots:
         script(moved);
         QCOMPARE(moved.rendered(ratio), there.surface().image());
 
-        // Rebuilt at the new ratio, it goes on drawing in the colour selected before.
+        // Rebuilt at the new ratio, it goes on drawing in the color selected before.
         moved.setDevicePixelRatio(ratio);
         QCOMPARE(moved.surface().devicePixelRatio(), ratio);
         Parabola(there, -0.5f, 1, 3);
@@ -100,7 +100,7 @@ private slots:
         QVERIFY(parabola);
         QCOMPARE(parabola->passes, expected);
         QCOMPARE(parabola->a, a);
-        QCOMPARE(parabola->colour, Light.plot);
+        QCOMPARE(parabola->color, Light.plot);
     }
 
     void gridStartsTheRecordAgain()

@@ -1,4 +1,4 @@
-#include "platform/colour_box.h"
+#include "platform/color_box.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
 #include "platform/system_colors.h"
@@ -361,7 +361,7 @@ private slots:
         QCOMPARE(Instance<frmSample>().client()->x(), 0); // the window manager frames a window with a title bar
     }
 
-    void colourBoxIsPressedByMouseSpaceAndEnter_data()
+    void colorBoxIsPressedByMouseSpaceAndEnter_data()
     {
         QTest::addColumn<int>("key"); // 0: a mouse click
         QTest::addColumn<int>("presses");
@@ -371,13 +371,13 @@ private slots:
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 1;
         QTest::newRow("a letter") << int(Qt::Key_A) << 0;
     }
-    void colourBoxIsPressedByMouseSpaceAndEnter()
+    void colorBoxIsPressedByMouseSpaceAndEnter()
     {
         QFETCH(int, key);
         QFETCH(int, presses);
         QWidget window;
-        auto *box = new ColourBox(&window);
-        QSignalSpy clicked(box, &ColourBox::clicked);
+        auto *box = new ColorBox(&window);
+        QSignalSpy clicked(box, &ColorBox::clicked);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         box->setFocus();
@@ -388,9 +388,9 @@ private slots:
         QCOMPARE(clicked.count(), presses);
     }
 
-    void colourBoxIsAButtonThatSaysItsColour()
+    void colorBoxIsAButtonThatSaysItsColor()
     {
-        ColourBox box;
+        ColorBox box;
         box.setBackColor(RGB(9, 99, 199));
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&box);
         QCOMPARE(accessible->role(), QAccessible::Button);
@@ -398,12 +398,12 @@ private slots:
         QVERIFY(accessible->state().focusable);
     }
 
-    // Unfocused, the box looks as the sunken colour panel it always was;
+    // Unfocused, the box looks as the sunken color panel it always was;
     // focused, it shows a focus frame inside that panel.
-    void colourBoxLooksLikeAColourPanelAndShowsItsFocus()
+    void colorBoxLooksLikeAColorPanelAndShowsItsFocus()
     {
         QWidget window;
-        auto *box = new ColourBox(&window);
+        auto *box = new ColorBox(&window);
         auto *other = new QLineEdit(&window);
         box->setGeometry(0, 0, 25, 25);
         other->setGeometry(0, 30, 50, 20);
@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form.control<QPushButton>("cmdGo"));
     }
 
-    void fontsAndColoursFollowTheDesign()
+    void fontsAndColorsFollowTheDesign()
     {
         frmSample &form = Instance<frmSample>();
         QCOMPARE(form.font(), DesignFont());
@@ -450,7 +450,7 @@ private slots:
         QVERIFY(form.control<QPushButton>("cmdGo")->isDefault());
     }
 
-    void systemColoursComeFromThePalette()
+    void systemColorsComeFromThePalette()
     {
         QCOMPARE(ToQColor(vbTitleBarText), QColor(Qt::white));
         QCOMPARE(ToQColor(vbHighlightText), QGuiApplication::palette().color(QPalette::HighlightedText));

@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(GraphPixel({246, 206}), qRgb(0, 0, 0)); // world (2, 4)
     }
 
-    void unloadedAndShownAgainTheWindowIsEmptyInItsDesignColour()
+    void unloadedAndShownAgainTheWindowIsEmptyInItsDesignColor()
     {
         graph_mdl::BackgroundColor = RGB(0, 0, 80);
         graph_mdl::DrawGrid();

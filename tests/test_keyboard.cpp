@@ -1,5 +1,5 @@
 #include "dialog_test_support.h"
-#include "platform/colour_box.h"
+#include "platform/color_box.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -51,7 +51,7 @@ void TypeOver(QLineEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
-class AlwaysPicks : public ColourPicker
+class AlwaysPicks : public ColorPicker
 {
 public:
     void ShowColor() override { Color = RGB(9, 99, 199); }
@@ -63,14 +63,14 @@ class TestKeyboard : public QObject
 {
     Q_OBJECT
 
-    ColourPickerFactory m_previousFactory;
+    ColorPickerFactory m_previousFactory;
 
 private slots:
     void initTestCase()
     {
-        m_previousFactory = SetColourPickerFactory([] { return std::make_unique<AlwaysPicks>(); });
+        m_previousFactory = SetColorPickerFactory([] { return std::make_unique<AlwaysPicks>(); });
     }
-    void cleanupTestCase() { SetColourPickerFactory(m_previousFactory); }
+    void cleanupTestCase() { SetColorPickerFactory(m_previousFactory); }
     void cleanup() { ResetProgram(); }
 
     void everyControlIsReachableByItsAccessibleName()
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(GraphPixel({250, 191}), qRgb(255, 255, 255)); // world (2.5, 6.25)
     }
 
-    void coloursChosenFromTheKeyboardAlone()
+    void colorsChosenFromTheKeyboardAlone()
     {
         frmControl &panel = StartProgram();
         QVERIFY(Activate(panel));

@@ -1,5 +1,5 @@
 #include "dialog_test_support.h"
-#include "platform/colour_box.h"
+#include "platform/color_box.h"
 
 #include <QAction>
 #include <QTimer>
@@ -11,13 +11,13 @@ using namespace platform;
 
 namespace {
 
-// Answers ShowColor from a script: a colour to choose, or nullopt to cancel.
+// Answers ShowColor from a script: a color to choose, or nullopt to cancel.
 struct PickerScript
 {
-    std::deque<std::optional<Colour>> answers;
-    std::vector<Colour> offered; // Color as each ShowColor found it
+    std::deque<std::optional<Color>> answers;
+    std::vector<Color> offered; // Color as each ShowColor found it
 
-    class Picker : public ColourPicker
+    class Picker : public ColorPicker
     {
     public:
         explicit Picker(PickerScript &script) : m_script(script) {}
@@ -25,7 +25,7 @@ struct PickerScript
         {
             m_script.offered.push_back(Color);
             QVERIFY(!m_script.answers.empty());
-            const std::optional<Colour> answer = m_script.answers.front();
+            const std::optional<platform::Color> answer = m_script.answers.front();
             m_script.answers.pop_front();
             if (answer)
                 Color = *answer;
@@ -36,25 +36,25 @@ struct PickerScript
     };
 };
 
-QList<ColourBox *> Boxes(frmOpt &dialog)
+QList<ColorBox *> Boxes(frmOpt &dialog)
 {
-    return dialog.controlArray<ColourBox>("PicCol");
+    return dialog.controlArray<ColorBox>("PicCol");
 }
 
-std::vector<Colour> BoxColours(frmOpt &dialog)
+std::vector<Color> BoxColors(frmOpt &dialog)
 {
-    std::vector<Colour> colours;
-    for (const ColourBox *box : Boxes(dialog))
-        colours.push_back(box->backColor());
-    return colours;
+    std::vector<Color> colors;
+    for (const ColorBox *box : Boxes(dialog))
+        colors.push_back(box->backColor());
+    return colors;
 }
 
-std::vector<Colour> Settings()
+std::vector<Color> Settings()
 {
     return {graph_mdl::AxisColor, graph_mdl::GridColor, graph_mdl::PlotColor, graph_mdl::BackgroundColor};
 }
 
-const std::vector<Colour> Defaults = {RGB(100, 100, 100), RGB(220, 220, 220), RGB(0, 0, 0), RGB(255, 255, 255)};
+const std::vector<Color> Defaults = {RGB(100, 100, 100), RGB(220, 220, 220), RGB(0, 0, 0), RGB(255, 255, 255)};
 
 } // namespace
 
@@ -64,7 +64,7 @@ class TestOpt : public QObject
 
     frmControl *m_panel = nullptr;
     PickerScript m_script;
-    ColourPickerFactory m_previousFactory;
+    ColorPickerFactory m_previousFactory;
 
     // Opens the dialog from the panel's menu; while it is modal, runs
     // whileOpen, which must unload it. Returns whether the menu handler
@@ -93,13 +93,13 @@ private slots:
     void init()
     {
         m_script = {};
-        m_previousFactory = SetColourPickerFactory([this] { return std::make_unique<PickerScript::Picker>(m_script); });
+        m_previousFactory = SetColorPickerFactory([this] { return std::make_unique<PickerScript::Picker>(m_script); });
         m_panel = &StartProgram();
     }
     void cleanup()
     {
         ResetProgram();
-        SetColourPickerFactory(m_previousFactory);
+        SetColorPickerFactory(m_previousFactory);
     }
 
     void designAndNote()
@@ -111,17 +111,17 @@ private slots:
             const QString note = dialog.control<QLabel>("Label4")->text();
             QCOMPARE(note, QStringLiteral("    สีทั้งหมดจะเปลี่ยนไปตามที่เลือก หลังจากกดปุ่ม \"ลบทั้งหมด\""));
             QCOMPARE(dialog.control<QLabel>("Label4")->palette().color(QPalette::Window), QColor(224, 224, 224));
-            const QList<ColourBox *> boxes = Boxes(dialog);
+            const QList<ColorBox *> boxes = Boxes(dialog);
             QCOMPARE(boxes.size(), 4);
             QCOMPARE(boxes[2]->parentWidget()->objectName(), QStringLiteral("Frame1"));
             QCOMPARE(boxes[2]->geometry(), QRect(80, 88, 25, 25));
         });
     }
 
-    void firstOpeningShowsTheDefaultColoursAndOkKeepsThem()
+    void firstOpeningShowsTheDefaultColorsAndOkKeepsThem()
     {
         withDialog([](frmOpt &dialog) {
-            QCOMPARE(BoxColours(dialog), Defaults);
+            QCOMPARE(BoxColors(dialog), Defaults);
             dialog.control<QPushButton>("Command1")->click();
         });
         QCOMPARE(Settings(), Defaults);
@@ -135,7 +135,7 @@ private slots:
             QCOMPARE(Boxes(dialog)[0]->backColor(), RGB(255, 0, 0));
             dialog.control<QPushButton>("Command2")->click();
         });
-        QCOMPARE(m_script.offered, std::vector<Colour>{RGB(100, 100, 100)});
+        QCOMPARE(m_script.offered, std::vector<Color>{RGB(100, 100, 100)});
         QCOMPARE(graph_mdl::AxisColor, RGB(100, 100, 100));
         withDialog([](frmOpt &dialog) { QCOMPARE(Boxes(dialog)[0]->backColor(), RGB(100, 100, 100)); });
     }
@@ -160,19 +160,19 @@ private slots:
             QCOMPARE(Boxes(dialog)[1]->backColor(), RGB(0, 128, 0));
             dialog.control<QPushButton>("Command1")->click();
         });
-        QCOMPARE(m_script.offered, (std::vector<Colour>{RGB(220, 220, 220), RGB(0, 128, 0)}));
-        QCOMPARE(Settings(), (std::vector<Colour>{Defaults[0], RGB(0, 128, 0), Defaults[2], Defaults[3]}));
+        QCOMPARE(m_script.offered, (std::vector<Color>{RGB(220, 220, 220), RGB(0, 128, 0)}));
+        QCOMPARE(Settings(), (std::vector<Color>{Defaults[0], RGB(0, 128, 0), Defaults[2], Defaults[3]}));
     }
 
-    void newColoursReachTheGraphAtTheNextClearing()
+    void newColorsReachTheGraphAtTheNextClearing()
     {
         m_script.answers = {RGB(200, 0, 0), RGB(0, 0, 200), RGB(0, 150, 0), RGB(255, 255, 180)};
         withDialog([](frmOpt &dialog) {
-            for (ColourBox *box : Boxes(dialog))
+            for (ColorBox *box : Boxes(dialog))
                 QTest::mouseClick(box, Qt::LeftButton);
             dialog.control<QPushButton>("Command1")->click();
         });
-        QCOMPARE(Settings(), (std::vector<Colour>{RGB(200, 0, 0), RGB(0, 0, 200), RGB(0, 150, 0), RGB(255, 255, 180)}));
+        QCOMPARE(Settings(), (std::vector<Color>{RGB(200, 0, 0), RGB(0, 0, 200), RGB(0, 150, 0), RGB(255, 255, 180)}));
 
         graph_mdl::PlotParabola(1, 0, 0);
         const QPoint onTheParabola(250, 191); // world (2.5, 6.25)

@@ -8,13 +8,13 @@ Q_DECLARE_METATYPE(PictureSource)
 
 namespace {
 
-QSet<QRgb> ColoursOf(const QImage &image)
+QSet<QRgb> ColorsOf(const QImage &image)
 {
-    QSet<QRgb> colours;
+    QSet<QRgb> colors;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    return colours;
+            colors.insert(image.pixel(x, y));
+    return colors;
 }
 
 } // namespace
@@ -24,17 +24,17 @@ class TestPictures : public QObject
     Q_OBJECT
 
 private slots:
-    void iconIs32By32InSixteenColours()
+    void iconIs32By32InSixteenColors()
     {
         const QImage icon = ProgramIcon();
         QCOMPARE(icon.size(), QSize(32, 32));
         QCOMPARE(icon.format(), QImage::Format_Indexed8);
         QCOMPARE(icon.colorCount(), 16);
-        QVERIFY(ColoursOf(icon).size() <= 16);
+        QVERIFY(ColorsOf(icon).size() <= 16);
         // Graph paper: a green grid, dark green axes, red diagonals, black letters.
-        const QSet<QRgb> used = ColoursOf(icon);
-        for (const QRgb colour : {qRgb(0, 255, 0), qRgb(0, 128, 0), qRgb(255, 0, 0), qRgb(0, 0, 0)})
-            QVERIFY(used.contains(colour));
+        const QSet<QRgb> used = ColorsOf(icon);
+        for (const QRgb color : {qRgb(0, 255, 0), qRgb(0, 128, 0), qRgb(255, 0, 0), qRgb(0, 0, 0)})
+            QVERIFY(used.contains(color));
     }
 
     void bannerIsGraphPaper()
@@ -42,7 +42,7 @@ private slots:
         const QImage banner = SplashBanner();
         QCOMPARE(banner.size(), QSize(464, 150));
         QCOMPARE(banner.pixel(3, 3), qRgb(255, 255, 255));
-        QVERIFY(ColoursOf(banner).size() > 16);
+        QVERIFY(ColorsOf(banner).size() > 16);
     }
 
     void eraserPictureIsTransparentAroundItsDrawing()
@@ -80,9 +80,9 @@ private slots:
         const QImage sharp = picture(ratio);
         QCOMPARE(sharp.size(), pixels);
         QCOMPARE(sharp.devicePixelRatio(), ratio);
-        // The icon keeps to its sixteen colours at every ratio.
+        // The icon keeps to its sixteen colors at every ratio.
         QCOMPARE(sharp.format(), picture(1.0).format());
-        QCOMPARE(ColoursOf(sharp).size() <= 16, ColoursOf(picture(1.0)).size() <= 16);
+        QCOMPARE(ColorsOf(sharp).size() <= 16, ColorsOf(picture(1.0)).size() <= 16);
     }
 };
 

@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(target.at(3700, 3100), Black);
     }
 
-    void curvesAccumulateInTheForeColour()
+    void curvesAccumulateInTheForeColor()
     {
         LazySurface target;
         target.source().setForeColor(RGB(200, 0, 0));

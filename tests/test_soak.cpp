@@ -89,7 +89,7 @@ private slots:
         QVERIFY2(growth < AllowedGrowth, qPrintable(QString::number(growth)));
     }
 
-    void openAndCloseTheColourDialog()
+    void openAndCloseTheColorDialog()
     {
         const qint64 growth = Soak([&] {
             QTimer::singleShot(0, [] {

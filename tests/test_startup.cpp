@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(graph_mdl::BackgroundColor, 0U);
     }
 
-    void mainSetsTheDefaultColoursAndShowsOnlyTheSplash()
+    void mainSetsTheDefaultColorsAndShowsOnlyTheSplash()
     {
         graph_mdl::Main();
         QCOMPARE(graph_mdl::AxisColor, 0x00646464U);

@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(CountPixels(surface.image(), Black), 0);
     }
 
-    void backColourErasesEverything()
+    void backColorErasesEverything()
     {
         GraphSurface surface = BlackOnWhite(1.0);
         surface.line(0, 0, 7000, 7000);

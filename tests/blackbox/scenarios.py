@@ -27,7 +27,7 @@ CLEAR_BUTTON = "ลบทั้งหมด"
 M_BOX = "กำหนดค่า m (สามารถเป็นทศนิยทมได้ ) :"
 C_BOX = "กำหนดค่า c (สามารถเป็นทศนิยทมได้ ) :"
 A_BOX = "กำหนดค่า a (สามารถเป็นทศนิยทมได้ ) :"
-AXIS_COLOUR_BOX = "สีแกน x , y"
+AXIS_COLOR_BOX = "สีแกน x , y"
 BLACK = (0, 0, 0)
 
 
@@ -108,7 +108,7 @@ def dialogs_open_active_with_focus_in_first_box(program):
         open_dialog(program, button, title)
         program.wait_focus(title, box)
     open_option_by_its_access_key(program)
-    program.wait_focus(OPTION, AXIS_COLOUR_BOX)
+    program.wait_focus(OPTION, AXIS_COLOR_BOX)
 
 
 def reopening_an_open_dialog_activates_it_and_keeps_its_text(program):
@@ -227,10 +227,10 @@ def a_context_menu_does_not_store_the_slope(program):
     wait_for(lambda: equation_label(program, LINEAR).name == "y  =  3x  +  10", "the slope stored on Tab")
 
 
-def colour_boxes_are_buttons(program):
+def color_boxes_are_buttons(program):
     open_option_by_its_access_key(program)
-    program.wait_focus(OPTION, AXIS_COLOUR_BOX)
-    box = program.control(OPTION, AXIS_COLOUR_BOX)
+    program.wait_focus(OPTION, AXIS_COLOR_BOX)
+    box = program.control(OPTION, AXIS_COLOR_BOX)
     expect(box.getRoleName(), "push button", "a colour box's role")
     expect(box.description, "RGB(100, 100, 100)", "the axis colour box's description")
     for key in ("Return", "space"):
@@ -238,7 +238,7 @@ def colour_boxes_are_buttons(program):
         wait_for(lambda: program.active_title() not in (OPTION, PANEL), f"{key} to open the colour picker")
         program.key("Escape")
         program.wait_active(OPTION)
-        program.wait_focus(OPTION, AXIS_COLOUR_BOX)
+        program.wait_focus(OPTION, AXIS_COLOR_BOX)
 
 
 def screen_readers_hear_the_current_equation(program):
@@ -302,7 +302,7 @@ SCENARIOS = [
     (option_is_modal, []),
     (minimising_the_panel_minimises_the_graph, []),
     (a_context_menu_does_not_store_the_slope, []),
-    (colour_boxes_are_buttons, []),
+    (color_boxes_are_buttons, []),
     (screen_readers_hear_the_current_equation, []),
     (windows_carry_window_roles, []),
     (a_long_paste_is_kept_whole, []),

@@ -1,4 +1,4 @@
-#include "colour_box.h"
+#include "color_box.h"
 
 #include "system_colors.h"
 
@@ -15,26 +15,26 @@ constexpr int FrameWidth = 2;
 
 } // namespace
 
-ColourBox::ColourBox(QWidget *parent) : QAbstractButton(parent)
+ColorBox::ColorBox(QWidget *parent) : QAbstractButton(parent)
 {
-    // A button fills with its button colour; this one shows its own colour.
+    // A button fills with its button color; this one shows its own color.
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     setBackColor(m_backColor);
 }
 
-void ColourBox::setBackColor(Colour colour)
+void ColorBox::setBackColor(Color color)
 {
-    m_backColor = colour;
+    m_backColor = color;
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ToQColor(colour));
+    palette.setColor(QPalette::Window, ToQColor(color));
     setPalette(palette);
-    const QColor shown = ToQColor(colour);
+    const QColor shown = ToQColor(color);
     setAccessibleDescription(QStringLiteral("RGB(%1, %2, %3)").arg(shown.red()).arg(shown.green()).arg(shown.blue()));
 }
 
-void ColourBox::paintEvent(QPaintEvent * /*event*/)
+void ColorBox::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     QStyleOptionFrame frame;
@@ -55,7 +55,7 @@ void ColourBox::paintEvent(QPaintEvent * /*event*/)
 
 // Space is the button's own key; Enter presses it as well, like a dialog's
 // buttons on the platforms this design comes from.
-void ColourBox::keyPressEvent(QKeyEvent *event)
+void ColorBox::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         click();

@@ -1,4 +1,4 @@
-#include "colour_picker.h"
+#include "color_picker.h"
 
 #include "active_window.h"
 #include "system_colors.h"
@@ -12,7 +12,7 @@ namespace platform {
 
 namespace {
 
-class QtColourPicker : public ColourPicker
+class QtColorPicker : public ColorPicker
 {
 public:
     void ShowColor() override
@@ -26,14 +26,14 @@ public:
 
 } // namespace
 
-std::unique_ptr<ColourPicker> CreateColourPicker()
+std::unique_ptr<ColorPicker> CreateColorPicker()
 {
-    return CurrentFactory<ColourPicker, QtColourPicker>()();
+    return CurrentFactory<ColorPicker, QtColorPicker>()();
 }
 
-ColourPickerFactory SetColourPickerFactory(ColourPickerFactory factory)
+ColorPickerFactory SetColorPickerFactory(ColorPickerFactory factory)
 {
-    return ReplaceFactory<ColourPicker, QtColourPicker>(std::move(factory));
+    return ReplaceFactory<ColorPicker, QtColorPicker>(std::move(factory));
 }
 
 } // namespace platform
