@@ -1,6 +1,7 @@
 #include "frmgraph.h"
 
 #include "export_dialogs.h"
+#include "platform/active_window.h"
 #include "platform/system_colors.h"
 
 #include <QAction>
@@ -124,14 +125,17 @@ void frmGraph::copyGraph()
 
 void frmGraph::saveGraph()
 {
-    if (const std::optional<graph::SaveTarget> target = graph::CreateExportDialogs()->chooseSaveTarget(this))
+    const std::optional<graph::SaveTarget> target =
+        OverActiveWindow([](QWidget *owner) { return graph::CreateExportDialogs()->chooseSaveTarget(owner); });
+    if (target)
         graph::SaveGraph(m_drawing, *target);
 }
 
 void frmGraph::printGraph()
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (!graph::CreateExportDialogs()->choosePrinter(printer, this))
+    if (!OverActiveWindow(
+            [&printer](QWidget *owner) { return graph::CreateExportDialogs()->choosePrinter(printer, owner); }))
         return;
     QPainter painter;
     if (!painter.begin(&printer))

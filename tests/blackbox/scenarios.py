@@ -284,6 +284,22 @@ def a_long_paste_is_kept_whole(program):
     wait_for(lambda: equation_label(program, LINEAR).name == "y  =  25x  +  10", "the whole pasted slope")
 
 
+def the_graph_offers_its_commands_when_active(program):
+    graph = program.window("")
+    program.click(graph.getChildAtIndex(0))
+    wait_for(lambda: graph.getState().contains(pyatspi.STATE_ACTIVE), "the graph window to be active once clicked")
+    shown = program.mapped_windows()
+    for open_menu in (lambda: program.click(graph.getChildAtIndex(0), button=3), lambda: program.key("Menu")):
+        open_menu()
+        wait_for(lambda: len(program.mapped_windows() - shown) == 1, "the graph's context menu")
+        program.key("Escape")
+        wait_for(lambda: program.mapped_windows() == shown, "the context menu to close")
+    program.key("ctrl+s")
+    program.wait_active("บันทึกภาพกราฟ")
+    program.key("Escape")
+    wait_for(lambda: graph.getState().contains(pyatspi.STATE_ACTIVE), "the graph window active again, nothing saved")
+
+
 def qt_options_are_accepted(program):
     open_dialog(program, LINEAR_BUTTON, LINEAR)
 
@@ -306,6 +322,7 @@ SCENARIOS = [
     (screen_readers_hear_the_current_equation, []),
     (windows_carry_window_roles, []),
     (a_long_paste_is_kept_whole, []),
+    (the_graph_offers_its_commands_when_active, []),
     (qt_options_are_accepted, ["-style", "Fusion", "-reverse", "-session", "1234abcd", "-qwindowgeometry", "+0+0"]),
 ]
 
