@@ -200,9 +200,7 @@ private slots:
         QFETCH(int, format);
         QFETCH(bool, fails);
         const QTemporaryDir dir;
-        QFile plain(dir.filePath(QStringLiteral("plain")));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        plain.close();
+        PlainFileIn(dir);
         const QString path = dir.filePath(name);
         if (!cancelled)
             m_answers.saveTarget = graph::SaveTarget{path, static_cast<graph::ImageFormat>(format), 2};

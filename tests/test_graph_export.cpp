@@ -138,10 +138,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(int, format);
         const QTemporaryDir dir;
-        QFile plain(dir.filePath(QStringLiteral("plain")));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        plain.close();
-        path.replace(QStringLiteral("FILE"), plain.fileName());
+        path.replace(QStringLiteral("FILE"), PlainFileIn(dir));
 
         GraphDrawing drawing(ClientSize, 1.0, DesignBack);
         DrawSample(drawing);

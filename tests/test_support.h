@@ -2,7 +2,9 @@
 
 #include "platform/runtime_error.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <vector>
@@ -31,6 +33,16 @@ private:
     std::vector<platform::RuntimeError> m_errors;
     platform::ErrorSink m_previous;
 };
+
+// An empty file named "plain" in dir: no directory can be made under it, so
+// a save below it fails even for root, who may write where others may not.
+inline QString PlainFileIn(const QTemporaryDir &dir)
+{
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    if (!plain.open(QIODevice::WriteOnly))
+        qFatal("cannot create %s", qPrintable(plain.fileName()));
+    return plain.fileName();
+}
 
 // Runs a test class headless unless a platform was chosen, in an application
 // of the given class.
