@@ -27,10 +27,10 @@ ColorBox::ColorBox(QWidget *parent) : QAbstractButton(parent)
 void ColorBox::setBackColor(Color color)
 {
     m_backColor = color;
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ToQColor(color));
-    setPalette(palette);
     const QColor shown = ToQColor(color);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, shown);
+    setPalette(palette);
     setAccessibleDescription(QStringLiteral("RGB(%1, %2, %3)").arg(shown.red()).arg(shown.green()).arg(shown.blue()));
 }
 

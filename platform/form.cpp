@@ -240,18 +240,16 @@ void Form::setWindowStateValue(WindowState state)
 void Form::restoreWithoutActivating()
 {
     QWindow *window = windowHandle();
-    if (!window || !testAttribute(Qt::WA_ShowWithoutActivating) || m_refusingFocus)
+    if (!window || !testAttribute(Qt::WA_ShowWithoutActivating) || (window->flags() & Qt::WindowDoesNotAcceptFocus))
         return;
-    m_refusingFocus = true;
     window->setFlag(Qt::WindowDoesNotAcceptFocus);
     window->installEventFilter(this);
 }
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_refusingFocus && watched == windowHandle() && event->type() == QEvent::Expose &&
-        windowHandle()->isExposed()) {
-        m_refusingFocus = false;
+    // Watched only while restoring: see restoreWithoutActivating.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, false);
         windowHandle()->removeEventFilter(this);
     }

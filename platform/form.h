@@ -131,7 +131,6 @@ private:
     // A fixed single border, one pixel around the client area, drawn by the
     // form itself: a window manager leaves a window without a title bar bare.
     int m_borderWidth = 0;
-    bool m_refusingFocus = false; // while restored from minimised, see restoreWithoutActivating
 
     bool m_closeBox = true;
     // Set once unloading starts: the window's controls may still send events
