@@ -1,12 +1,13 @@
 #include "app/command_line.h"
 #include "app/graph_mdl.h"
 #include "app/version.h"
+#include "platform/bundled_fonts.h"
+#include "platform/command_line_answer.h"
 #include "platform/error_message.h"
 #include "platform/form.h"
 
 #include <QApplication>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -26,8 +27,7 @@ int main(int argc, char *argv[])
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     // Answered before QApplication, which needs a display.
     if (const auto outcome = HandleCommandLine(arguments)) {
-        std::fputs(outcome->out.c_str(), stdout);
-        std::fputs(outcome->err.c_str(), stderr);
+        platform::ShowCommandLineAnswer(outcome->out, outcome->err, argc, argv);
         return outcome->exitCode;
     }
     if (const auto platform = PreferredPlatform(
@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
 
     QApplication application(argc, argv);
+    platform::RegisterBundledFonts();
     QApplication::setOrganizationName(QString::fromLatin1(version::CompanyName));
     QApplication::setApplicationName(QString::fromLatin1(version::ApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(version::ProductVersion));

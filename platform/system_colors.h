@@ -27,7 +27,11 @@ constexpr bool IsSystemColor(Color color)
 }
 
 // A design color as the screen shows it: system colors from the platform
-// palette, everything else as its RGB value.
+// (Windows's own colors, elsewhere Qt's palette), everything else as its RGB
+// value.
 QColor ToQColor(Color color);
+
+// The platform's color for one of the system color numbers.
+QColor SystemColor(Color color);
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/bundled_fonts.h"
 #include "platform/runtime_error.h"
 
 #include <QFile>
@@ -45,13 +46,14 @@ inline QString PlainFileIn(const QTemporaryDir &dir)
 }
 
 // Runs a test class headless unless a platform was chosen, in an application
-// of the given class.
+// of the given class, with the fonts the program would load beside it.
 #define CURVISTA_TEST_MAIN_IN(Application, TestClass)                                                                  \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         Application application(argc, argv);                                                                           \
+        platform::RegisterBundledFonts();                                                                              \
         TestClass test;                                                                                                \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }

@@ -1,0 +1,43 @@
+# Run at build time (cmake -P) on the portable folder: writes the zip, then
+# the installer, whose file lists are written from the folder itself so that
+# the uninstaller removes exactly what was installed.
+#   folder, zip, setup, nsi_template, ico, makensis, and the version record
+cmake_path(GET folder PARENT_PATH stage)
+cmake_path(GET folder FILENAME name)
+file(REMOVE ${zip} ${setup})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${name}
+                WORKING_DIRECTORY ${stage} COMMAND_ERROR_IS_FATAL ANY)
+
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${folder} ${folder}/*)
+list(SORT files)
+set(install_lines "")
+set(uninstall_lines "")
+set(directories "")
+set(size 0)
+foreach(file IN LISTS files)
+  cmake_path(GET file PARENT_PATH directory)
+  string(REPLACE "/" "\\" windows_directory "${directory}")
+  string(REPLACE "/" "\\" windows_file "${file}")
+  string(APPEND install_lines "  SetOutPath \"$INSTDIR\\${windows_directory}\"\n  File \"${folder}/${file}\"\n")
+  string(APPEND uninstall_lines "  Delete \"$INSTDIR\\${windows_file}\"\n")
+  if(directory)
+    list(APPEND directories ${directory})
+  endif()
+  file(SIZE ${folder}/${file} bytes)
+  math(EXPR size "${size} + ${bytes}")
+endforeach()
+string(APPEND install_lines "  SetOutPath \"$INSTDIR\"\n")
+list(REMOVE_DUPLICATES directories)
+list(SORT directories ORDER DESCENDING)
+foreach(directory IN LISTS directories)
+  string(REPLACE "/" "\\" windows_directory "${directory}")
+  string(APPEND uninstall_lines "  RMDir \"$INSTDIR\\${windows_directory}\"\n")
+endforeach()
+math(EXPR size_kb "(${size} + 1023) / 1024")
+
+set(files_nsh ${stage}/files.nsh)
+set(uninstall_nsh ${stage}/uninstall.nsh)
+file(WRITE ${files_nsh} "${install_lines}")
+file(WRITE ${uninstall_nsh} "${uninstall_lines}")
+configure_file(${nsi_template} ${stage}/curvista.nsi @ONLY)
+execute_process(COMMAND ${makensis} -V2 -INPUTCHARSET UTF8 ${stage}/curvista.nsi COMMAND_ERROR_IS_FATAL ANY)
