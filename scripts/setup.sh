@@ -4,6 +4,9 @@
 #   scripts/setup.sh run    what building and running the program needs; builds the program alone
 #   scripts/setup.sh test   everything the test suite, the benchmark and the screenshot need;
 #                           builds the optimised preset with every test
+#   scripts/setup.sh windows  the MinGW-w64 cross compiler, Wine and NSIS; builds Qt for Windows
+#                           from Debian's source (once: it is cached) and the Windows preset with
+#                           its tests, the zip and the installer (after the test task)
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -23,12 +26,43 @@ test_packages=(
   at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 dbus dbus-daemon poppler-utils
   desktop-file-utils appstream dpkg-dev file lintian man-db
 )
+# Qt for Windows is built from the source of Debian's own qt6-base with the
+# host's Qt tools; the installer's stub is 32-bit, so Wine needs its 32-bit
+# half to run it.
+windows_packages=(
+  "${run_packages[@]}"
+  qt6-base-dev-tools dpkg-dev
+  g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
+  wine wine64 wine32:i386 nsis
+  xdotool imagemagick x11-utils python3
+)
 
 case "$task" in
   run) packages=("${run_packages[@]}") preset=run ;;
   test) packages=("${test_packages[@]}") preset=release ;;
-  *) echo "unknown task: $task (run or test)" >&2; exit 2 ;;
+  windows) packages=("${windows_packages[@]}") preset=windows ;;
+  *) echo "unknown task: $task (run, test or windows)" >&2; exit 2 ;;
 esac
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo=(sudo)
+fi
+
+sources_changed=false
+if [ "$task" = windows ]; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+    sources_changed=true
+  fi
+  source_list=/etc/apt/sources.list.d/curvista-deb-src.sources
+  if ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    . /etc/os-release
+    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+      "$VERSION_CODENAME" | "${sudo[@]}" tee "$source_list" >/dev/null
+    sources_changed=true
+  fi
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -37,15 +71,18 @@ for package in "${packages[@]}"; do
   fi
 done
 
+if [ ${#missing[@]} -gt 0 ] || $sources_changed; then
+  "${sudo[@]}" apt-get update
+fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing missing packages: ${missing[*]}"
-  sudo=()
-  if [ "$(id -u)" -ne 0 ]; then
-    sudo=(sudo)
-  fi
-  "${sudo[@]}" apt-get update
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+if [ "$task" = windows ]; then
+  echo "Qt for Windows (built once, then taken from the cache)"
+  CURVISTA_WINDOWS_QT=$(scripts/windows-qt.sh)
+  export CURVISTA_WINDOWS_QT
+fi
 cmake --preset "$preset"
 cmake --build --preset "$preset"

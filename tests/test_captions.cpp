@@ -1,8 +1,10 @@
 #include "dialog_test_support.h"
 
+#include <QDir>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -111,6 +113,34 @@ private slots:
         QVERIFY2(metrics.horizontalAdvance(caption) <= room,
                  qPrintable(QStringLiteral("%1 px for %2 px").arg(metrics.horizontalAdvance(caption)).arg(room)));
         QVERIFY(metrics.ascent() <= widget->height());
+    }
+
+    // Where the program ships its Thai face (Windows) it is the copy in the
+    // folder "fonts" beside the program; elsewhere the system's.
+    void thaiFaceComesFromBesideTheProgramWhereItShips()
+    {
+        const QStringList registered = RegisterBundledFonts();
+#ifdef Q_OS_WIN
+        const QDir beside(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+        QCOMPARE(registered, QStringList({beside.filePath(QStringLiteral("Loma-Bold.ttf")),
+                                          beside.filePath(QStringLiteral("Loma.ttf"))}));
+        for (const QString &file : registered)
+            QCOMPARE(QRawFont(file, 12).familyName(), QStringLiteral("Loma"));
+#else
+        QVERIFY2(registered.isEmpty(), qPrintable(registered.join(QLatin1Char(' '))));
+#endif
+        QCOMPARE(QFontInfo(DesignFont()).family(), QStringLiteral("Loma"));
+    }
+
+    void aFontFileThatCannotBeReadIsSkipped()
+    {
+        const QTemporaryDir dir;
+        QFile broken(dir.filePath(QStringLiteral("broken.ttf")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a font");
+        broken.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot load the font .*broken\\.ttf")));
+        QCOMPARE(RegisterBundledFonts(dir.path()), QStringList());
     }
 };
 

@@ -17,6 +17,10 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace platform;
 
 namespace {
@@ -100,6 +104,42 @@ public:
                 .clientHeight = 1500,
                 .placement = Placement::CenterScreen})
     {}
+};
+
+// Sets one system color for the scope, as the user's settings would: on
+// Windows the system's own color of that number, elsewhere the palette role.
+class ScopedSystemColor
+{
+public:
+#ifdef Q_OS_WIN
+    ScopedSystemColor(Color color, QPalette::ColorRole /*role*/, const QColor &value)
+        : m_index(static_cast<int>(color & 0xFFU)), m_previous(GetSysColor(m_index))
+    {
+        const COLORREF chosen = static_cast<COLORREF>(value.red()) | static_cast<COLORREF>(value.green()) << 8U |
+                                static_cast<COLORREF>(value.blue()) << 16U;
+        SetSysColors(1, &m_index, &chosen);
+    }
+    ~ScopedSystemColor() { SetSysColors(1, &m_index, &m_previous); }
+#else
+    ScopedSystemColor(Color /*color*/, QPalette::ColorRole role, const QColor &value)
+        : m_previous(QGuiApplication::palette())
+    {
+        QPalette palette = m_previous;
+        palette.setColor(role, value);
+        QGuiApplication::setPalette(palette);
+    }
+    ~ScopedSystemColor() { QGuiApplication::setPalette(m_previous); }
+#endif
+    ScopedSystemColor(const ScopedSystemColor &) = delete;
+    ScopedSystemColor &operator=(const ScopedSystemColor &) = delete;
+
+private:
+#ifdef Q_OS_WIN
+    const int m_index;
+    const COLORREF m_previous;
+#else
+    const QPalette m_previous;
+#endif
 };
 
 } // namespace
@@ -359,6 +399,27 @@ private slots:
             QCOMPARE(shown.pixel(corner), frame);
         QCOMPARE(shown.pixel(1, 1), ToQColor(vbButtonFace).rgb());
         QCOMPARE(Instance<frmSample>().client()->x(), 0); // the window manager frames a window with a title bar
+    }
+
+    // A design's system color is the user's own: on Windows the system's
+    // color of that number, elsewhere the palette's.
+    void systemColorsFollowThePlatform_data()
+    {
+        QTest::addColumn<Color>("color");
+        QTest::addColumn<int>("role");
+        QTest::newRow("button face") << Color(vbButtonFace) << int(QPalette::Button);
+        QTest::newRow("button text") << Color(vbButtonText) << int(QPalette::ButtonText);
+        QTest::newRow("window background") << Color(vbWindowBackground) << int(QPalette::Base);
+        QTest::newRow("highlight") << Color(vbHighlight) << int(QPalette::Highlight);
+    }
+    void systemColorsFollowThePlatform()
+    {
+        QFETCH(Color, color);
+        QFETCH(int, role);
+        const QColor chosen(12, 34, 56);
+        const ScopedSystemColor changed(color, static_cast<QPalette::ColorRole>(role), chosen);
+        QCOMPARE(ToQColor(color), chosen);
+        QCOMPARE(ToQColor(0x0038220CU), chosen); // as the same color given as RGB
     }
 
     void colorBoxIsPressedByMouseSpaceAndEnter_data()
