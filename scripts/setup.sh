@@ -27,14 +27,14 @@ test_packages=(
   desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 # Qt for Windows is built from the source of Debian's own qt6-base with the
-# host's Qt tools; the installer's stub is 32-bit, so Wine needs its 32-bit
-# half to run it.
+# host's Qt tools. Everything Windows here is 64-bit, the installer too, so
+# Wine's 64-bit half serves.
 windows_packages=(
   "${run_packages[@]}"
   qt6-base-dev-tools dpkg-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-  wine wine64 wine32:i386 nsis
-  xdotool imagemagick x11-utils python3
+  wine wine64 nsis
+  xdotool xclip imagemagick x11-utils python3 python3-pyatspi gir1.2-atspi-2.0
 )
 
 case "$task" in
@@ -51,10 +51,6 @@ fi
 
 sources_changed=false
 if [ "$task" = windows ]; then
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    "${sudo[@]}" dpkg --add-architecture i386
-    sources_changed=true
-  fi
   source_list=/etc/apt/sources.list.d/curvista-deb-src.sources
   if ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
     . /etc/os-release

@@ -40,10 +40,14 @@ def run(*command, env=None, check=True):
 
 
 class Desktop:
-    """Xvfb with openbox and the AT-SPI bus; the caller runs under dbus-run-session."""
+    """Xvfb with openbox and the AT-SPI bus; the caller runs under dbus-run-session.
+    Without the window manager and the bus, a bare X screen where windows sit
+    exactly where their programs put them."""
 
-    def __init__(self, width=1024, height=768):
+    def __init__(self, width=1024, height=768, window_manager=True, accessibility=True):
         self.size = (width, height)
+        self.window_manager = window_manager
+        self.accessibility = accessibility
         self.processes = []
         self.env = dict(os.environ)
         self.env.pop("QT_QPA_PLATFORM", None)
@@ -59,10 +63,14 @@ class Desktop:
         if not number:
             raise Failure("Xvfb did not start")
         self.env["DISPLAY"] = ":" + number
+        if self.window_manager:
+            self._spawn(["openbox", "--sm-disable"])
+            wait_for(self._window_manager_running, "openbox to manage the screen")
+        if self.accessibility:
+            self._start_accessibility_bus()
+        return self
 
-        self._spawn(["openbox", "--sm-disable"])
-        wait_for(self._window_manager_running, "openbox to manage the screen")
-
+    def _start_accessibility_bus(self):
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         wait_for(lambda: self._dbus("org.freedesktop.DBus", "/org/freedesktop/DBus",
                                     "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus").endswith("true"),
@@ -70,7 +78,6 @@ class Desktop:
         # As a desktop with a screen reader running does.
         self._dbus("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
                    "string:org.a11y.Status", "string:IsEnabled", "variant:boolean:true")
-        return self
 
     def __exit__(self, *exc):
         for process in reversed(self.processes):
