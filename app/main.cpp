@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/graph_mdl.h"
+#include "app/translations.h"
 #include "app/version.h"
 #include "platform/error_message.h"
 #include "platform/form.h"
@@ -24,8 +25,9 @@ std::string Environment(const char *name)
 int main(int argc, char *argv[])
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    Translations translations(ChooseLanguage(QLocale::system().uiLanguages()));
     // Answered before QApplication, which needs a display.
-    if (const auto outcome = HandleCommandLine(arguments)) {
+    if (const auto outcome = HandleCommandLine(arguments, translations)) {
         std::fputs(outcome->out.c_str(), stdout);
         std::fputs(outcome->err.c_str(), stderr);
         return outcome->exitCode;
@@ -35,6 +37,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
 
     QApplication application(argc, argv);
+    translations.install();
     QApplication::setOrganizationName(QString::fromLatin1(version::CompanyName));
     QApplication::setApplicationName(QString::fromLatin1(version::ApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(version::ProductVersion));
