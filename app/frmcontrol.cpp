@@ -27,14 +27,13 @@ FormDesign Design()
         .clientLeft = 225,
         .clientTop = 2490,
         .icon = ProgramIcon,
-        .menu =
-            {
-                //: The menu item that opens the colour dialog; & marks its access key (Alt+O).
-                {"mnuOpt", frmControl::tr("&Option")},
-                //: The menu item that ends the program; & marks its access key (Alt+X).
-                {"mnuExt", frmControl::tr("E&xit")},
-            },
         // clang-format off
+        .menu = {
+            //: The menu item that opens the colour dialog; & marks its access key (Alt+O).
+            {"mnuOpt", frmControl::tr("&Option")},
+            //: The menu item that ends the program; & marks its access key (Alt+X).
+            {"mnuExt", frmControl::tr("E&xit")},
+        },
         .controls = {
             // name          kind           left   top  width height  tab         caption
             {"Image1",      Image,          120,   120,  480,   480, NoTabIndex, {},                                          {.picture = ProgramIcon, .description = QStringLiteral("Curvista")}},

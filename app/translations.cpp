@@ -29,7 +29,8 @@ QLocale::Language ChooseLanguage(const QStringList &uiLanguages)
 
 Translations::Translations(QLocale::Language language)
 {
-    // Thai has no file of the program's: a missing one leaves its texts as written.
+    // Thai, the sources' language, has no file: where loading fails, the texts
+    // stay as written.
     static_cast<void>(m_program.load(ProgramTranslation(language)));
     static_cast<void>(m_qt.load(QStringLiteral("qtbase_") + QLocale::languageToCode(language),
                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)));

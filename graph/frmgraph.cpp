@@ -175,9 +175,10 @@ bool frmGraph::event(QEvent *event)
 void frmGraph::showWorldPosition(const QHelpEvent &event)
 {
     const QPointF canvas = QPointF(client()->mapFrom(this, event.pos())) * TwipsPerPixel;
+    //: The tooltip on the graph: the equation's x and y under the pointer, each with two decimals.
+    const QString position = tr("x = %1, y = %2");
     QToolTip::showText(event.globalPos(),
-                       QStringLiteral("x = %1, y = %2")
-                           .arg(TwoDecimals(graph::WorldX(canvas.x())), TwoDecimals(graph::WorldY(canvas.y()))),
+                       position.arg(TwoDecimals(graph::WorldX(canvas.x())), TwoDecimals(graph::WorldY(canvas.y()))),
                        this);
 }
 

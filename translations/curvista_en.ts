@@ -192,6 +192,11 @@ and --help it takes the options every Qt program takes, such as
         <extracomment>A runtime error&apos;s message, when printing fails on the way.</extracomment>
         <translation>Could not print the graph</translation>
     </message>
+    <message>
+        <source>x = %1, y = %2</source>
+        <extracomment>The tooltip on the graph: the equation&apos;s x and y under the pointer, each with two decimals.</extracomment>
+        <translation>x = %1, y = %2</translation>
+    </message>
 </context>
 <context>
     <name>frmLinear</name>
