@@ -7,7 +7,12 @@
 
 namespace {
 
-constexpr auto Usage = "Usage: curvista [--version | --help] [Qt options]\n";
+// Where the texts below are looked up in a translation.
+constexpr auto Context = "CommandLine";
+
+//: The first line of the answer to --help, and the last of a refused command
+//: line, in a terminal. Keep the program's name and the options as they are.
+constexpr auto Usage = QT_TRANSLATE_NOOP("CommandLine", "วิธีใช้: curvista [--version | --help] [ตัวเลือกของ Qt]");
 
 // The options every Qt Widgets program on X11 and Wayland takes; Qt itself
 // acts on them once the application object exists.
@@ -71,36 +76,51 @@ std::string VersionText()
     return text;
 }
 
-std::string HelpText()
+std::string Text(const Translations &translations, const char *sourceText)
 {
-    return std::string(Usage) + "\n"
-                                "Curvista draws straight lines y = mx + c and parabolas y = ax^2 + bx + c\n"
-                                "on a square grid from -35 to +35, with a user interface in Thai.\n"
-                                "It keeps no files. Besides --version and --help it takes the options\n"
-                                "every Qt program takes, such as -platform, -style and -reverse.\n";
+    return translations.translate(Context, sourceText).toStdString();
 }
 
-CommandLineOutcome Refusal(const std::string &why)
+std::string HelpText(const Translations &translations)
 {
-    return {2, {}, "curvista: " + why + "\n" + Usage};
+    //: The answer to --help after its first line, in a terminal at most 80
+    //: characters wide. Keep the options, the equations and the numbers.
+    const char *const about =
+        QT_TRANSLATE_NOOP("CommandLine", "Curvista เขียนกราฟเส้นตรง y = mx + c และกราฟพาราโบลา y = ax^2 + bx + c\n"
+                                         "บนตารางสี่เหลี่ยมตั้งแต่ -35 ถึง +35 ใช้ภาษาไทย หรือภาษาอังกฤษเมื่อผู้ใช้เลือกไว้\n"
+                                         "โปรแกรมไม่เก็บแฟ้มใด ๆ นอกจาก --version และ --help แล้ว โปรแกรมรับตัวเลือก\n"
+                                         "ที่โปรแกรม Qt ทุกโปรแกรมรับ เช่น -platform, -style และ -reverse\n");
+    return Text(translations, Usage) + "\n\n" + Text(translations, about);
+}
+
+CommandLineOutcome Refusal(const Translations &translations, const QString &why)
+{
+    return {2, {}, "curvista: " + why.toStdString() + "\n" + Text(translations, Usage) + "\n"};
 }
 
 } // namespace
 
-std::optional<CommandLineOutcome> HandleCommandLine(const std::vector<std::string> &arguments)
+std::optional<CommandLineOutcome> HandleCommandLine(const std::vector<std::string> &arguments,
+                                                    const Translations &translations)
 {
     std::optional<CommandLineOutcome> answer; // the first of --help and --version given
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string &argument = arguments[index];
         if (argument == "--help" || argument == "-h") {
-            answer = answer.value_or(CommandLineOutcome{0, HelpText(), {}});
+            answer = answer.value_or(CommandLineOutcome{0, HelpText(translations), {}});
         } else if (argument == "--version") {
             answer = answer.value_or(CommandLineOutcome{0, VersionText(), {}});
         } else if (IsQtOption(argument)) {
+            //: Why a command line is refused, in a terminal; %1 is the option as typed.
+            const char *const needsValue = QT_TRANSLATE_NOOP("CommandLine", "ตัวเลือก '%1' ต้องมีค่าตามหลัง");
             if (TakesNextArgument(argument) && ++index == arguments.size())
-                return Refusal("option '" + argument + "' needs a value");
+                return Refusal(translations,
+                               translations.translate(Context, needsValue).arg(QString::fromStdString(argument)));
         } else {
-            return Refusal("unrecognised argument '" + argument + "'");
+            //: Why a command line is refused, in a terminal; %1 is the argument as typed.
+            const char *const unrecognised = QT_TRANSLATE_NOOP("CommandLine", "ไม่รู้จักอาร์กิวเมนต์ '%1'");
+            return Refusal(translations,
+                           translations.translate(Context, unrecognised).arg(QString::fromStdString(argument)));
         }
     }
     return answer;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/translations.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,8 +15,10 @@ struct CommandLineOutcome
     std::string err;
 };
 
-// Empty when the program should start; otherwise what to print and the exit code.
-std::optional<CommandLineOutcome> HandleCommandLine(const std::vector<std::string> &arguments);
+// Empty when the program should start; otherwise what to print, in the
+// translations' language, and the exit code.
+std::optional<CommandLineOutcome> HandleCommandLine(const std::vector<std::string> &arguments,
+                                                    const Translations &translations);
 
 // The display variables that decide which windowing platform Qt uses.
 struct DisplayEnvironment

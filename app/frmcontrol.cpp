@@ -27,15 +27,22 @@ FormDesign Design()
         .clientLeft = 225,
         .clientTop = 2490,
         .icon = ProgramIcon,
-        .menu = {{"mnuOpt", QStringLiteral("&Option")}, {"mnuExt", QStringLiteral("E&xit")}},
         // clang-format off
+        .menu = {
+            //: The menu item that opens the colour dialog; & marks its access key (Alt+O).
+            {"mnuOpt", frmControl::tr("&Option")},
+            //: The menu item that ends the program; & marks its access key (Alt+X).
+            {"mnuExt", frmControl::tr("E&xit")},
+        },
         .controls = {
             // name          kind           left   top  width height  tab         caption
             {"Image1",      Image,          120,   120,  480,   480, NoTabIndex, {},                                          {.picture = ProgramIcon, .description = QStringLiteral("Curvista")}},
             {"Label1",      Label,          840,   120, 1095,   495, 3,          QStringLiteral("   Brisvane       Curvista"), {.backColor = vbTitleBarText, .wordWrap = true}},
-            {"cmdLinear",   CommandButton,  120,   720, 1815,   375, 0,          QStringLiteral("กราฟเส้นตรง")},
-            {"cmdParabola", CommandButton,  120,  1200, 1815,   375, 2,          QStringLiteral("กราฟพาราโบลา")},
-            {"Command2",    PictureButton,  120,  1680, 1815,   495, 1,          {},                                          {.picture = EraserPicture, .description = QStringLiteral("ลบทั้งหมด")}},
+            //: The button that opens the straight-line dialog; at most 109 pixels.
+            {"cmdLinear",   CommandButton,  120,   720, 1815,   375, 0,          frmControl::tr("กราฟเส้นตรง")},
+            //: The button that opens the parabola dialog; at most 109 pixels.
+            {"cmdParabola", CommandButton,  120,  1200, 1815,   375, 2,          frmControl::tr("กราฟพาราโบลา")},
+            {"Command2",    PictureButton,  120,  1680, 1815,   495, 1,          {},                                          {.picture = EraserPicture, .description = EraserWords()}},
         },
         // clang-format on
     };

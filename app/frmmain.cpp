@@ -30,8 +30,10 @@ FormDesign Design()
         .controls = {
             // name     kind   left   top  width height  tab         caption
             {"Image1", Image,     0,    0, 6960,  2250, NoTabIndex, {},                                    {.picture = SplashBanner, .description = QStringLiteral("Curvista 1.0, Brisvane")}},
-            {"Label1", Label,  5640, 2280, 1215,   255, 0,          QStringLiteral("Version 1.00"),         underBanner},
-            {"Label2", Label,   120, 2280, 4935,   255, 1,          QStringLiteral("Developer : Orvandel"), underBanner},
+            //: Under the splash window's banner, at the right; one line of at most 81 pixels.
+            {"Label1", Label,  5640, 2280, 1215,   255, 0,          frmMain::tr("Version 1.00"),            underBanner},
+            //: Under the splash window's banner, at the left; one line of at most 329 pixels.
+            {"Label2", Label,   120, 2280, 4935,   255, 1,          frmMain::tr("Developer : Orvandel"),    underBanner},
         },
         // clang-format on
     };

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/graph_mdl.h"
+#include "app/translations.h"
 #include "app/version.h"
 #include "platform/bundled_fonts.h"
 #include "platform/command_line_answer.h"
@@ -25,8 +26,9 @@ std::string Environment(const char *name)
 int main(int argc, char *argv[])
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    Translations translations(ChooseLanguage(QLocale::system().uiLanguages()));
     // Answered before QApplication, which needs a display.
-    if (const auto outcome = HandleCommandLine(arguments)) {
+    if (const auto outcome = HandleCommandLine(arguments, translations)) {
         platform::ShowCommandLineAnswer(outcome->out, outcome->err, argc, argv);
         return outcome->exitCode;
     }
@@ -36,6 +38,7 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     platform::RegisterBundledFonts();
+    translations.install();
     QApplication::setOrganizationName(QString::fromLatin1(version::CompanyName));
     QApplication::setApplicationName(QString::fromLatin1(version::ApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(version::ProductVersion));

@@ -2,6 +2,7 @@
 
 #include "platform/fonts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -121,7 +122,14 @@ QImage EraserPicture(qreal devicePixelRatio)
 
     painter.setFont(platform::DesignFont());
     painter.setPen(Qt::black);
-    painter.drawText(QRect(30, 0, 70, 23), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ลบทั้งหมด"));
+    painter.drawText(QRect(30, 0, 70, 23), Qt::AlignLeft | Qt::AlignVCenter, EraserWords());
     painter.end();
     return picture;
+}
+
+QString EraserWords()
+{
+    //: The words on the control panel's clear button, a picture, beside an
+    //: eraser: one line of at most 70 pixels. The button's name too.
+    return QCoreApplication::translate("frmControl", "ลบทั้งหมด");
 }

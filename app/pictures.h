@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 class QPainter;
 
@@ -19,5 +20,9 @@ void PaintProgramIcon(QPainter &painter);
 // 464 x 150: the splash banner, graph paper with the maker's and program's names.
 QImage SplashBanner(qreal devicePixelRatio = 1.0);
 
-// 100 x 23 on a transparent background: an eraser and the words "ลบทั้งหมด".
+// 100 x 23 on a transparent background: an eraser and the words of EraserWords.
 QImage EraserPicture(qreal devicePixelRatio = 1.0);
+
+// The words on the eraser picture, "ลบทั้งหมด" (delete all) in Thai: the
+// clear button's name, and how the colour dialog's note refers to it.
+QString EraserWords();

@@ -17,7 +17,8 @@ FormDesign Design()
     const ControlLook equation{.font = FontSpec{.points = 14.25}};
     const ControlLook drawButton{.isDefault = true};
     return {
-        .caption = QStringLiteral("เขียนกราฟเส้นตรง"),
+        //: Title of the straight-line dialog.
+        .caption = frmLinear::tr("เขียนกราฟเส้นตรง"),
         .border = BorderStyle::FixedToolWindow,
         .clientWidth = 5265,
         .clientHeight = 3765,
@@ -28,16 +29,22 @@ FormDesign Design()
         // clang-format off
         .controls = {
             // name       kind           left   top  width height tab caption
-            {"Label2",   Label,          120,  240, 1095,   375, 1, QStringLiteral("รูปมาตรฐาน :")},
+            //: Before the equation y = mx + c; one line of at most 73 pixels.
+            {"Label2",   Label,          120,  240, 1095,   375, 1, frmLinear::tr("รูปมาตรฐาน :")},
             {"Label1",   Label,         1560,  120, 3615,   495, 0, QStringLiteral("y  =  mx  +  c"), equation},
-            {"Label3",   Label,          120,  840, 1215,   375, 2, QStringLiteral("สมการปัจจุบัน :")},
+            //: Before the equation as typed in the boxes below; one line of at most 81 pixels.
+            {"Label3",   Label,          120,  840, 1215,   375, 2, frmLinear::tr("สมการปัจจุบัน :")},
             {"lblCurEQ", Label,         1560,  720, 3615,   495, 3, QStringLiteral("y  =  1x  +  10"), equation},
-            {"Label5",   Label,          120, 1440, 2895,   375, 4, QStringLiteral("กำหนดค่า m (สามารถเป็นทศนิยทมได้ ) : ")},
+            //: Before the box for the slope m, which also takes it as its name; one line of at most 193 pixels.
+            {"Label5",   Label,          120, 1440, 2895,   375, 4, frmLinear::tr("กำหนดค่า m (สามารถเป็นทศนิยมได้ ) : ")},
             {"txtM",     TextBox,       3000, 1440, 2175,   375, 5, QStringLiteral("1")},
-            {"Label6",   Label,          120, 2040, 2895,   375, 6, QStringLiteral("กำหนดค่า c (สามารถเป็นทศนิยทมได้ ) : ")},
+            //: Before the box for the intercept c, which also takes it as its name; one line of at most 193 pixels.
+            {"Label6",   Label,          120, 2040, 2895,   375, 6, frmLinear::tr("กำหนดค่า c (สามารถเป็นทศนิยมได้ ) : ")},
             {"txtc",     TextBox,       3000, 2040, 2175,   375, 7, QStringLiteral("10")},
-            {"cmdOK",    CommandButton,  240, 2880, 2175,   495, 8, QStringLiteral("เขียนกราฟ"), drawButton},
-            {"cmdExit",  CommandButton, 2640, 2880, 2175,   495, 9, QStringLiteral("ปิดหน้าต่างนี้")},
+            //: The button that draws the line (Enter presses it); at most 133 pixels.
+            {"cmdOK",    CommandButton,  240, 2880, 2175,   495, 8, frmLinear::tr("เขียนกราฟ"), drawButton},
+            //: The button that closes the dialog; at most 133 pixels.
+            {"cmdExit",  CommandButton, 2640, 2880, 2175,   495, 9, frmLinear::tr("ปิดหน้าต่างนี้")},
         },
         // clang-format on
     };

@@ -10,8 +10,6 @@ using namespace platform;
 
 namespace {
 
-const QString Note = QStringLiteral("    สีทั้งหมดจะเปลี่ยนไปตามที่เลือก หลังจากกดปุ่ม \"ลบทั้งหมด\"");
-
 FormDesign Design()
 {
     using enum ControlKind;
@@ -21,7 +19,8 @@ FormDesign Design()
     };
     const ControlLook note{.backColor = RGB(224, 224, 224), .wordWrap = true};
     return {
-        .caption = QStringLiteral("Option"),
+        //: Title of the colour dialog, which the control panel's menu item opens.
+        .caption = frmOpt::tr("Option"),
         .border = BorderStyle::FixedToolWindow,
         .clientWidth = 3705,
         .clientHeight = 3345,
@@ -31,18 +30,31 @@ FormDesign Design()
         // clang-format off
         .controls = {
             // name       kind           left   top  width height  tab caption
-            {"Frame1",   Frame,          120,  120, 2055,  2415,  0, QStringLiteral("กำหนดสี"), frame},
-            {"Label1",   Label,          240,  360,  855,   255,  1, QStringLiteral("แกน x , y :"), inFrame()},
-            {"PicCol",   PictureBox,    1200,  360,  375,   375,  2, {}, inFrame(0, QStringLiteral("สีแกน x , y"))},
-            {"Label2",   Label,          240,  840,  735,   255,  3, QStringLiteral("เส้นกริด :"), inFrame()},
-            {"PicCol",   PictureBox,    1200,  840,  375,   375,  4, {}, inFrame(1, QStringLiteral("สีเส้นกริด"))},
-            {"Label3",   Label,          240, 1320,  855,   255,  5, QStringLiteral("เส้นกราฟ :"), inFrame()},
-            {"PicCol",   PictureBox,    1200, 1320,  375,   375,  6, {}, inFrame(2, QStringLiteral("สีเส้นกราฟ"))},
-            {"Label5",   Label,          240, 1800,  735,   255, 10, QStringLiteral("สีพื้นหลัง :"), inFrame()},
-            {"PicCol",   PictureBox,    1200, 1800,  375,   375, 11, {}, inFrame(3, QStringLiteral("สีพื้นหลัง"))},
-            {"Command1", CommandButton, 2280,  240, 1215,   495,  7, QStringLiteral("ตกลง")},
-            {"Command2", CommandButton, 2280,  840, 1215,   495,  8, QStringLiteral("ยกเลิก")},
-            {"Label4",   Label,          120, 2640, 3495,   615,  9, Note, note},
+            //: Title of the frame around the four colour boxes; at most 120 pixels.
+            {"Frame1",   Frame,          120,  120, 2055,  2415,  0, frmOpt::tr("กำหนดสี"), frame},
+            //: Before the axes' colour box; one line of at most 57 pixels.
+            {"Label1",   Label,          240,  360,  855,   255,  1, frmOpt::tr("แกน x , y :"), inFrame()},
+            //: The axes' colour box, as a screen reader names it.
+            {"PicCol",   PictureBox,    1200,  360,  375,   375,  2, QString(), inFrame(0, frmOpt::tr("สีแกน x , y"))},
+            //: Before the grid lines' colour box; one line of at most 49 pixels.
+            {"Label2",   Label,          240,  840,  735,   255,  3, frmOpt::tr("เส้นกริด :"), inFrame()},
+            //: The grid lines' colour box, as a screen reader names it.
+            {"PicCol",   PictureBox,    1200,  840,  375,   375,  4, QString(), inFrame(1, frmOpt::tr("สีเส้นกริด"))},
+            //: Before the curves' colour box; one line of at most 57 pixels.
+            {"Label3",   Label,          240, 1320,  855,   255,  5, frmOpt::tr("เส้นกราฟ :"), inFrame()},
+            //: The curves' colour box, as a screen reader names it.
+            {"PicCol",   PictureBox,    1200, 1320,  375,   375,  6, QString(), inFrame(2, frmOpt::tr("สีเส้นกราฟ"))},
+            //: Before the background's colour box; one line of at most 49 pixels.
+            {"Label5",   Label,          240, 1800,  735,   255, 10, frmOpt::tr("สีพื้นหลัง :"), inFrame()},
+            //: The background's colour box, as a screen reader names it.
+            {"PicCol",   PictureBox,    1200, 1800,  375,   375, 11, QString(), inFrame(3, frmOpt::tr("สีพื้นหลัง"))},
+            //: The button that keeps the colours chosen; at most 69 pixels.
+            {"Command1", CommandButton, 2280,  240, 1215,   495,  7, frmOpt::tr("ตกลง")},
+            //: The button that forgets the colours chosen; at most 69 pixels.
+            {"Command2", CommandButton, 2280,  840, 1215,   495,  8, frmOpt::tr("ยกเลิก")},
+            //: The note at the bottom of the colour dialog: two lines of at most 233 pixels, after four blanks.
+            //: In quotes, the words on the control panel's clear button, exactly as that button shows them.
+            {"Label4",   Label,          120, 2640, 3495,   615,  9, frmOpt::tr("    สีทั้งหมดจะเปลี่ยนไปตามที่เลือก หลังจากกดปุ่ม \"ลบทั้งหมด\""), note},
         },
         // clang-format on
     };

@@ -14,13 +14,13 @@ FormDesign Design()
 {
     using enum ControlKind;
     const ControlLook equation{.font = FontSpec{.points = 14.25}};
-    const auto exponent = [](const QString &line) {
-        return ControlLook{.font = FontSpec{.points = 8.25, .bold = true},
-                           .description = QStringLiteral("ยกกำลังสอง (") + line + QStringLiteral(")")};
+    const auto exponent = [](const QString &description) {
+        return ControlLook{.font = FontSpec{.points = 8.25, .bold = true}, .description = description};
     };
     const ControlLook drawButton{.isDefault = true};
     return {
-        .caption = QStringLiteral("เขียนกราฟพาราโบลา"),
+        //: Title of the parabola dialog.
+        .caption = frmPara::tr("เขียนกราฟพาราโบลา"),
         .border = BorderStyle::FixedToolWindow,
         .clientWidth = 6960,
         .clientHeight = 3945,
@@ -31,20 +31,29 @@ FormDesign Design()
         // clang-format off
         .controls = {
             // name       kind           left   top  width height  tab caption
-            {"Label2",   Label,          120,  240, 1095,   375,  2, QStringLiteral("รูปมาตรฐาน :")},
+            //: Before the equation y = ax² + bx + c; one line of at most 73 pixels.
+            {"Label2",   Label,          120,  240, 1095,   375,  2, frmPara::tr("รูปมาตรฐาน :")},
             {"Label1",   Label,         1560,  120, 3615,   495,  3, QStringLiteral("y  =  ax   +  bx + c"), equation},
-            {"Label4",   Label,         2520,  120,  135,   255,  4, QStringLiteral("2"), exponent(QStringLiteral("รูปมาตรฐาน"))},
-            {"Label3",   Label,          120,  840, 1215,   375,  1, QStringLiteral("สมการปัจจุบัน :")},
+            //: What a screen reader says for the small 2 of x² in the standard form.
+            {"Label4",   Label,         2520,  120,  135,   255,  4, QStringLiteral("2"), exponent(frmPara::tr("ยกกำลังสอง (รูปมาตรฐาน)"))},
+            //: Before the equation as typed in the boxes below; one line of at most 81 pixels.
+            {"Label3",   Label,          120,  840, 1215,   375,  1, frmPara::tr("สมการปัจจุบัน :")},
             {"lblCurEQ", Label,         1560,  720, 3615,   495,  0, QStringLiteral("y  =  1x   +  0x + 0"), equation},
-            {"Label5",   Label,         2520,  720,  135,   255,  5, QStringLiteral("2"), exponent(QStringLiteral("สมการปัจจุบัน"))},
-            {"Label6",   Label,          240, 1560, 2895,   375,  6, QStringLiteral("กำหนดค่า a (สามารถเป็นทศนิยทมได้ ) : ")},
+            //: What a screen reader says for the small 2 of x² in the equation as typed.
+            {"Label5",   Label,         2520,  720,  135,   255,  5, QStringLiteral("2"), exponent(frmPara::tr("ยกกำลังสอง (สมการปัจจุบัน)"))},
+            //: Before the box for a, which also takes it as its name; one line of at most 193 pixels.
+            {"Label6",   Label,          240, 1560, 2895,   375,  6, frmPara::tr("กำหนดค่า a (สามารถเป็นทศนิยมได้ ) : ")},
             {"txta",     TextBox,       3240, 1560, 3255,   375,  9, QStringLiteral("1")},
-            {"Label7",   Label,          240, 2040, 2895,   375,  7, QStringLiteral("กำหนดค่า b (สามารถเป็นทศนิยทมได้ ) : ")},
+            //: Before the box for b, which also takes it as its name; one line of at most 193 pixels.
+            {"Label7",   Label,          240, 2040, 2895,   375,  7, frmPara::tr("กำหนดค่า b (สามารถเป็นทศนิยมได้ ) : ")},
             {"txtb",     TextBox,       3240, 2040, 3255,   375, 10, QStringLiteral("0")},
-            {"Label8",   Label,          240, 2520, 2895,   375,  8, QStringLiteral("กำหนดค่า c (สามารถเป็นทศนิยทมได้ ) : ")},
+            //: Before the box for c, which also takes it as its name; one line of at most 193 pixels.
+            {"Label8",   Label,          240, 2520, 2895,   375,  8, frmPara::tr("กำหนดค่า c (สามารถเป็นทศนิยมได้ ) : ")},
             {"txtc",     TextBox,       3240, 2520, 3255,   375, 11, QStringLiteral("0")},
-            {"cmdOK",    CommandButton, 1080, 3240, 2175,   495, 13, QStringLiteral("เขียนกราฟ"), drawButton},
-            {"cmdExit",  CommandButton, 3480, 3240, 2175,   495, 12, QStringLiteral("ปิดหน้าต่างนี้")},
+            //: The button that draws the parabola (Enter presses it); at most 133 pixels.
+            {"cmdOK",    CommandButton, 1080, 3240, 2175,   495, 13, frmPara::tr("เขียนกราฟ"), drawButton},
+            //: The button that closes the dialog; at most 133 pixels.
+            {"cmdExit",  CommandButton, 3480, 3240, 2175,   495, 12, frmPara::tr("ปิดหน้าต่างนี้")},
         },
         // clang-format on
     };

@@ -1,5 +1,6 @@
 #include "export_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -14,7 +15,7 @@ namespace {
 
 struct FileKind
 {
-    QString filter;
+    const char *filter; // translated where shown
     ImageFormat format;
     int scale;
 };
@@ -27,29 +28,37 @@ QString SuffixOf(ImageFormat format)
 const std::array<FileKind, 4> &FileKinds()
 {
     static const std::array<FileKind, 4> kinds{{
-        {QStringLiteral("ภาพ PNG ขนาดเท่าหน้าต่าง (*.png)"), ImageFormat::Png, 1},
-        {QStringLiteral("ภาพ PNG ขนาด 2 เท่า (*.png)"), ImageFormat::Png, 2},
-        {QStringLiteral("ภาพ PNG ขนาด 4 เท่า (*.png)"), ImageFormat::Png, 4},
-        {QStringLiteral("ภาพเวกเตอร์ SVG (*.svg)"), ImageFormat::Svg, 1},
+        //: A kind of file in the save dialog; keep the pattern in brackets.
+        {QT_TRANSLATE_NOOP("ExportDialogs", "ภาพ PNG ขนาดเท่าหน้าต่าง (*.png)"), ImageFormat::Png, 1},
+        //: A kind of file in the save dialog: twice the window's size.
+        {QT_TRANSLATE_NOOP("ExportDialogs", "ภาพ PNG ขนาด 2 เท่า (*.png)"), ImageFormat::Png, 2},
+        //: A kind of file in the save dialog: four times the window's size.
+        {QT_TRANSLATE_NOOP("ExportDialogs", "ภาพ PNG ขนาด 4 เท่า (*.png)"), ImageFormat::Png, 4},
+        //: A kind of file in the save dialog.
+        {QT_TRANSLATE_NOOP("ExportDialogs", "ภาพเวกเตอร์ SVG (*.svg)"), ImageFormat::Svg, 1},
     }};
     return kinds;
 }
 
 class QtExportDialogs : public ExportDialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(ExportDialogs)
+
 public:
     std::optional<SaveTarget> chooseSaveTarget(QWidget *parent) override
     {
         QStringList filters;
         for (const FileKind &kind : FileKinds())
-            filters << kind.filter;
+            filters << tr(kind.filter);
         const auto kindOf = [&filters](const QString &filter) -> const FileKind & {
             return FileKinds().at(std::max<qsizetype>(0, filters.indexOf(filter)));
         };
-        QFileDialog dialog(parent, QStringLiteral("บันทึกภาพกราฟ"));
+        //: Title of the dialog that asks for a file to save the graph in.
+        QFileDialog dialog(parent, tr("บันทึกภาพกราฟ"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters(filters);
-        dialog.selectFile(QStringLiteral("กราฟ.png"));
+        //: The file name the save dialog proposes.
+        dialog.selectFile(tr("กราฟ.png"));
         dialog.setDefaultSuffix(SuffixOf(FileKinds().front().format));
         // A name typed without a suffix gets the chosen kind's.
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
@@ -63,7 +72,8 @@ public:
     bool choosePrinter(QPrinter &printer, QWidget *parent) override
     {
         QPrintDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("พิมพ์กราฟ"));
+        //: Title of the dialog that asks for a printer.
+        dialog.setWindowTitle(tr("พิมพ์กราฟ"));
         return dialog.exec() == QDialog::Accepted;
     }
 };

@@ -91,9 +91,12 @@ frmGraph::frmGraph()
     m_view->lower();
     // The pointer's position is wanted while the user works in another window.
     setAttribute(Qt::WA_AlwaysShowToolTips);
-    addCommand(QStringLiteral("คัดลอกภาพกราฟ"), QKeySequence::Copy, &frmGraph::copyGraph);
-    addCommand(QStringLiteral("บันทึกภาพกราฟ…"), QKeySequence::Save, &frmGraph::saveGraph);
-    addCommand(QStringLiteral("พิมพ์กราฟ…"), QKeySequence::Print, &frmGraph::printGraph);
+    //: The graph window's menu (right button or Menu key): copies the graph as a picture.
+    addCommand(tr("คัดลอกภาพกราฟ"), QKeySequence::Copy, &frmGraph::copyGraph);
+    //: The graph window's menu: asks for a file to save the graph in.
+    addCommand(tr("บันทึกภาพกราฟ…"), QKeySequence::Save, &frmGraph::saveGraph);
+    //: The graph window's menu: asks for a printer to print the graph on.
+    addCommand(tr("พิมพ์กราฟ…"), QKeySequence::Print, &frmGraph::printGraph);
 }
 
 void frmGraph::addCommand(const QString &text, const QKeySequence &shortcut, void (frmGraph::*command)())
@@ -139,12 +142,14 @@ void frmGraph::printGraph()
         return;
     QPainter painter;
     if (!painter.begin(&printer))
-        throw RuntimeError(ErrorCode::PrinterError, QStringLiteral("พิมพ์กราฟไม่ได้: เครื่องพิมพ์ไม่พร้อม"));
+        //: A runtime error's message, when printing cannot start.
+        throw RuntimeError(ErrorCode::PrinterError, tr("พิมพ์กราฟไม่ได้: เครื่องพิมพ์ไม่พร้อม"));
     // The painter's origin is the printable area's corner.
     const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
     graph::PaintOnPage(m_drawing, painter, QRectF(QPointF(), printable));
     if (!painter.end())
-        throw RuntimeError(ErrorCode::PrinterError, QStringLiteral("พิมพ์กราฟไม่ได้"));
+        //: A runtime error's message, when printing fails on the way.
+        throw RuntimeError(ErrorCode::PrinterError, tr("พิมพ์กราฟไม่ได้"));
 }
 
 bool frmGraph::event(QEvent *event)
@@ -170,9 +175,10 @@ bool frmGraph::event(QEvent *event)
 void frmGraph::showWorldPosition(const QHelpEvent &event)
 {
     const QPointF canvas = QPointF(client()->mapFrom(this, event.pos())) * TwipsPerPixel;
+    //: The tooltip on the graph: the equation's x and y under the pointer, each with two decimals.
+    const QString position = tr("x = %1, y = %2");
     QToolTip::showText(event.globalPos(),
-                       QStringLiteral("x = %1, y = %2")
-                           .arg(TwoDecimals(graph::WorldX(canvas.x())), TwoDecimals(graph::WorldY(canvas.y()))),
+                       position.arg(TwoDecimals(graph::WorldX(canvas.x())), TwoDecimals(graph::WorldY(canvas.y()))),
                        this);
 }
 

@@ -1,5 +1,6 @@
 #include "graph_export.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -48,9 +49,12 @@ void SaveGraph(const GraphDrawing &drawing, const SaveTarget &target)
     QSaveFile file(target.path);
     if (file.open(QIODevice::WriteOnly) && Write(drawing, target, file) && file.commit())
         return;
-    const QString reason = file.errorString().isEmpty() ? QStringLiteral("write error") : file.errorString();
-    throw platform::RuntimeError(platform::ErrorCode::PathFileAccessError,
-                                 QStringLiteral("บันทึกภาพกราฟลงแฟ้มนี้ไม่ได้:\n%1\n\n(%2)").arg(target.path, reason));
+    //: Why a save failed, when the system gives no reason.
+    const QString reason =
+        file.errorString().isEmpty() ? QCoreApplication::translate("SaveGraph", "write error") : file.errorString();
+    //: A runtime error's message: %1 is the file, %2 the system's reason.
+    const QString message = QCoreApplication::translate("SaveGraph", "บันทึกภาพกราฟลงแฟ้มนี้ไม่ได้:\n%1\n\n(%2)");
+    throw platform::RuntimeError(platform::ErrorCode::PathFileAccessError, message.arg(target.path, reason));
 }
 
 void PaintOnPage(const GraphDrawing &drawing, QPainter &painter, QRectF page)

@@ -1,5 +1,7 @@
 #include "runtime_error.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <utility>
 
@@ -7,21 +9,29 @@ namespace platform {
 
 QString ErrorText(ErrorCode code)
 {
+    // The runtime reports in English, in the Thai interface too.
     switch (code) {
     case ErrorCode::InvalidProcedureCall:
-        return QStringLiteral("Invalid procedure call or argument");
+        //: A runtime error's message.
+        return QCoreApplication::translate("RuntimeError", "Invalid procedure call or argument");
     case ErrorCode::Overflow:
-        return QStringLiteral("Overflow");
+        //: A runtime error's message: a number too large, typically a coefficient too large to draw.
+        return QCoreApplication::translate("RuntimeError", "Overflow");
     case ErrorCode::DivisionByZero:
-        return QStringLiteral("Division by zero");
+        //: A runtime error's message.
+        return QCoreApplication::translate("RuntimeError", "Division by zero");
     case ErrorCode::PathFileAccessError:
-        return QStringLiteral("Path/File access error");
+        //: A runtime error's message.
+        return QCoreApplication::translate("RuntimeError", "Path/File access error");
     case ErrorCode::FormAlreadyDisplayed:
-        return QStringLiteral("Form already displayed; can't show modally");
+        //: A runtime error's message: a window cannot be shown modally while it is already shown.
+        return QCoreApplication::translate("RuntimeError", "Form already displayed; can't show modally");
     case ErrorCode::PrinterError:
-        return QStringLiteral("Printer error");
+        //: A runtime error's message.
+        return QCoreApplication::translate("RuntimeError", "Printer error");
     }
-    return QStringLiteral("Application-defined or object-defined error");
+    //: A runtime error's message.
+    return QCoreApplication::translate("RuntimeError", "Application-defined or object-defined error");
 }
 
 RuntimeError::RuntimeError(ErrorCode code) : RuntimeError(code, ErrorText(code)) {}
@@ -37,7 +47,10 @@ const char *RuntimeError::what() const noexcept
 
 QString ReportText(const RuntimeError &error)
 {
-    return QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(error.message());
+    //: The report of a runtime error in its message box: %1 is the error's number, %2 its message.
+    return QCoreApplication::translate("RuntimeError", "Run-time error '%1':\n\n%2")
+        .arg(error.number())
+        .arg(error.message());
 }
 
 namespace {

@@ -15,6 +15,7 @@ task=${1:?"which task: run or test"}
 run_packages=(
   cmake ninja-build g++
   qt6-base-dev libgl-dev qt6-svg-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-thai-tlwg fonts-dejavu-core
   xvfb xauth
 )

@@ -165,3 +165,12 @@ inline const QList<QPair<QString, FormLoader>> &AllWindows()
     };
     return windows;
 }
+
+// Loads a window of AllWindows by its name.
+inline platform::Form &LoadWindow(const QString &name)
+{
+    for (const auto &[windowName, load] : AllWindows())
+        if (windowName == name)
+            return load();
+    qFatal("unknown window");
+}

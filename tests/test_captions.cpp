@@ -1,8 +1,11 @@
+#include "app/translations.h"
 #include "dialog_test_support.h"
 
 #include <QDir>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRawFont>
@@ -14,20 +17,14 @@ using namespace platform;
 
 namespace {
 
-Form &LoadWindow(const QString &name)
-{
-    for (const auto &[windowName, load] : AllWindows())
-        if (windowName == name)
-            return load();
-    qFatal("unknown window");
-}
-
 QString CaptionOf(const QWidget *widget)
 {
     if (const auto *label = qobject_cast<const QLabel *>(widget))
         return label->text();
     if (const auto *button = qobject_cast<const QPushButton *>(widget))
         return button->text();
+    if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
+        return frame->title();
     return {};
 }
 
@@ -54,6 +51,11 @@ QList<WrappedLine> WrappedLines(const QLabel &label)
     return lines;
 }
 
+const QList<QPair<QLocale::Language, QString>> Languages = {
+    {QLocale::Thai, QStringLiteral("Thai")},
+    {QLocale::English, QStringLiteral("English")},
+};
+
 } // namespace
 
 class TestCaptions : public QObject
@@ -66,21 +68,30 @@ private slots:
 
     void captions_data()
     {
+        QTest::addColumn<QLocale::Language>("language");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
-        for (const auto &[name, load] : AllWindows()) {
-            for (const QWidget *widget : load().client()->findChildren<QWidget *>()) {
-                if (!CaptionOf(widget).isEmpty())
-                    QTest::newRow(qPrintable(name + "." + widget->objectName())) << name << widget->objectName();
+        for (const auto &[language, languageName] : Languages) {
+            for (const auto &[name, load] : AllWindows()) {
+                for (const QWidget *widget : load().client()->findChildren<QWidget *>()) {
+                    if (!CaptionOf(widget).isEmpty())
+                        QTest::newRow(qPrintable(languageName + ": " + name + "." + widget->objectName()))
+                            << language << name << widget->objectName();
+                }
             }
         }
     }
 
-    // Real Thai glyphs in the substitute face, and room for every caption.
+    // Real glyphs in the substitute face, and room for every caption, in
+    // each language.
     void captions()
     {
+        QFETCH(QLocale::Language, language);
         QFETCH(QString, window);
         QFETCH(QString, control);
+        ResetProgram();
+        Translations translations(language);
+        translations.install();
         const QWidget *widget = LoadWindow(window).client()->findChild<QWidget *>(control);
         const QString caption = CaptionOf(widget);
         QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Loma"));
@@ -113,6 +124,29 @@ private slots:
         QVERIFY2(metrics.horizontalAdvance(caption) <= room,
                  qPrintable(QStringLiteral("%1 px for %2 px").arg(metrics.horizontalAdvance(caption)).arg(room)));
         QVERIFY(metrics.ascent() <= widget->height());
+    }
+
+    void menuItemsFitTheMenuBar_data()
+    {
+        QTest::addColumn<QLocale::Language>("language");
+        for (const auto &[language, name] : Languages)
+            QTest::newRow(qPrintable(name)) << language;
+    }
+    // The panel's menu items all stand on its one-line menu bar, none pushed
+    // into an overflow button.
+    void menuItemsFitTheMenuBar()
+    {
+        QFETCH(QLocale::Language, language);
+        ResetProgram();
+        Translations translations(language);
+        translations.install();
+        const auto *bar = Instance<frmControl>().findChild<QMenuBar *>();
+        const QList<QAction *> items = bar->actions();
+        QCOMPARE(items.size(), 2);
+        for (QAction *item : items) {
+            const QRect place = bar->actionGeometry(item);
+            QVERIFY2(!place.isEmpty() && bar->rect().contains(place), qPrintable(item->text()));
+        }
     }
 
     // Where the program ships its Thai face (Windows) it is the copy in the

@@ -17,12 +17,14 @@ class TestCommandLine : public QObject
 {
     Q_OBJECT
 
+    const Translations m_english{QLocale::English};
+
 private slots:
-    void noArgumentsStartsTheProgram() { QVERIFY(!HandleCommandLine({})); }
+    void noArgumentsStartsTheProgram() { QVERIFY(!HandleCommandLine({}, m_english)); }
 
     void versionPrintsTheRecord()
     {
-        const auto outcome = HandleCommandLine({"--version"});
+        const auto outcome = HandleCommandLine({"--version"}, m_english);
         QVERIFY(outcome);
         QCOMPARE(outcome->exitCode, 0);
         const QString out = QString::fromStdString(outcome->out);
@@ -31,12 +33,33 @@ private slots:
         QVERIFY(out.startsWith(QLatin1String("Curvista 1.0\n")));
     }
 
-    void helpSaysWhatTheProgramIs()
+    // Help and refusals speak the user's language, Thai unless English was
+    // chosen; the options stay as they are typed.
+    void answersSpeakTheLanguage_data()
     {
-        const auto outcome = HandleCommandLine({"--help"});
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("out"); // a part of it
+        QTest::addColumn<QString>("error");
+        // clang-format off
+        QTest::newRow("Thai help")        << QLocale::Thai    << QStringList{"--help"}    << "กราฟพาราโบลา y = ax^2 + bx + c" << "";
+        QTest::newRow("English help")     << QLocale::English << QStringList{"--help"}    << "parabolas y = ax^2 + bx + c"  << "";
+        QTest::newRow("Thai refusal")     << QLocale::Thai    << QStringList{"--verbose"} << ""                              << "curvista: ไม่รู้จักอาร์กิวเมนต์ '--verbose'\nวิธีใช้: curvista [--version | --help] [ตัวเลือกของ Qt]\n";
+        QTest::newRow("English refusal")  << QLocale::English << QStringList{"--verbose"} << ""                              << "curvista: unrecognised argument '--verbose'\nUsage: curvista [--version | --help] [Qt options]\n";
+        QTest::newRow("Thai, no value")   << QLocale::Thai    << QStringList{"-style"}    << ""                              << "curvista: ตัวเลือก '-style' ต้องมีค่าตามหลัง\n";
+        // clang-format on
+    }
+    void answersSpeakTheLanguage()
+    {
+        QFETCH(QLocale::Language, language);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, out);
+        QFETCH(QString, error);
+        const auto outcome = HandleCommandLine(Arguments(arguments), Translations(language));
         QVERIFY(outcome);
-        QCOMPARE(outcome->exitCode, 0);
-        QVERIFY(QString::fromStdString(outcome->out).contains(QLatin1String("parabolas")));
+        QVERIFY2(QString::fromStdString(outcome->out).contains(out), outcome->out.c_str());
+        QVERIFY2(error.isEmpty() ? outcome->err.empty() : QString::fromStdString(outcome->err).startsWith(error),
+                 outcome->err.c_str());
     }
 
     void qtsOwnOptionsStartTheProgram_data()
@@ -55,12 +78,12 @@ private slots:
     void qtsOwnOptionsStartTheProgram()
     {
         QFETCH(QStringList, arguments);
-        QVERIFY(!HandleCommandLine(Arguments(arguments)));
+        QVERIFY(!HandleCommandLine(Arguments(arguments), m_english));
     }
 
     // What the program answers instead of starting: the first of --help and
     // --version on standard output, or a refusal naming the culprit on
-    // standard error.
+    // standard error; in English, the rows' language.
     void answersWithoutStarting_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -86,7 +109,7 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, error);
-        const auto outcome = HandleCommandLine(Arguments(arguments));
+        const auto outcome = HandleCommandLine(Arguments(arguments), m_english);
         QVERIFY(outcome);
         QCOMPARE(outcome->exitCode, exitCode);
         QCOMPARE(QString::fromStdString(outcome->out).section('\n', 0, 0), out);

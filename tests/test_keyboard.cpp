@@ -90,7 +90,7 @@ private slots:
         }
         QVERIFY(FindByAccessibleName(Instance<frmControl>(), QStringLiteral("ลบทั้งหมด")));
         QVERIFY(FindByAccessibleName(Instance<frmOpt>(), QStringLiteral("สีเส้นกราฟ")));
-        QCOMPARE(FindByAccessibleName(Instance<frmLinear>(), QStringLiteral("กำหนดค่า m (สามารถเป็นทศนิยทมได้ ) :")),
+        QCOMPARE(FindByAccessibleName(Instance<frmLinear>(), QStringLiteral("กำหนดค่า m (สามารถเป็นทศนิยมได้ ) :")),
                  Box(Instance<frmLinear>(), "txtM"));
     }
 

@@ -1,6 +1,9 @@
 #include "app/pictures.h"
+#include "app/translations.h"
+#include "platform/fonts.h"
 #include "widget_test_support.h"
 
+#include <QFontMetricsF>
 #include <QSet>
 
 using PictureSource = QImage (*)(qreal);
@@ -57,6 +60,21 @@ private slots:
             for (int x = 30; x < eraser.width(); ++x)
                 blackText += qAlpha(eraser.pixel(x, y)) > 128 && qGray(eraser.pixel(x, y)) < 100 ? 1 : 0;
         QVERIFY2(blackText > 30, qPrintable(QString::number(blackText)));
+    }
+
+    void eraserWordsFitBesideTheEraser_data()
+    {
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::newRow("Thai") << QLocale::Thai;
+        QTest::newRow("English") << QLocale::English;
+    }
+    // The words stand in the 70 pixels right of the eraser, in the design's font.
+    void eraserWordsFitBesideTheEraser()
+    {
+        QFETCH(QLocale::Language, language);
+        Translations translations(language);
+        translations.install();
+        QVERIFY(QFontMetricsF(platform::DesignFont()).horizontalAdvance(EraserWords()) <= 70);
     }
 
     void picturesAreDrawnAtTheRatioAskedFor_data()

@@ -52,6 +52,10 @@ class Desktop:
         self.env = dict(os.environ)
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("WAYLAND_DISPLAY", None)
+        # No preferred language: the program speaks Thai unless a run asks otherwise.
+        for variable in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            self.env.pop(variable, None)
+        self.env["LANG"] = "C.UTF-8"
 
     def __enter__(self):
         read_end, write_end = os.pipe()

@@ -24,9 +24,9 @@ CLOSE = "ปิดหน้าต่างนี้"
 LINEAR_BUTTON = "กราฟเส้นตรง"
 PARABOLA_BUTTON = "กราฟพาราโบลา"
 CLEAR_BUTTON = "ลบทั้งหมด"
-M_BOX = "กำหนดค่า m (สามารถเป็นทศนิยทมได้ ) :"
-C_BOX = "กำหนดค่า c (สามารถเป็นทศนิยทมได้ ) :"
-A_BOX = "กำหนดค่า a (สามารถเป็นทศนิยทมได้ ) :"
+M_BOX = "กำหนดค่า m (สามารถเป็นทศนิยมได้ ) :"
+C_BOX = "กำหนดค่า c (สามารถเป็นทศนิยมได้ ) :"
+A_BOX = "กำหนดค่า a (สามารถเป็นทศนิยมได้ ) :"
 AXIS_COLOR_BOX = "สีแกน x , y"
 BLACK = (0, 0, 0)
 
@@ -304,38 +304,83 @@ def qt_options_are_accepted(program):
     open_dialog(program, LINEAR_BUTTON, LINEAR)
 
 
-# Each scenario with the command line it starts the program with.
+# What the user reads in each language: window titles, the panel's buttons,
+# the names of two boxes, the draw button, and a runtime error's report.
+THAI = {
+    "linear": LINEAR, "parabola": PARABOLA, "option": OPTION,
+    "panel buttons": (LINEAR_BUTTON, PARABOLA_BUTTON, CLEAR_BUTTON),
+    "m box": M_BOX, "c box": C_BOX, "draw": DRAW,
+    "overflow": "Run-time error '6':\n\nOverflow",
+}
+ENGLISH = {
+    "linear": "Draw a straight line", "parabola": "Draw a parabola", "option": "Options",
+    "panel buttons": ("Straight line", "Parabola", "Clear all"),
+    "m box": "Value of m (decimals allowed):", "c box": "Value of c (decimals allowed):", "draw": "Draw the graph",
+    "overflow": "Run-time error '6':\n\nOverflow",
+}
+
+
+def speaks(texts):
+    def scenario(program):
+        linear_button, parabola_button, clear_button = texts["panel buttons"]
+        program.control(PANEL, clear_button, "push button")
+        open_dialog(program, parabola_button, texts["parabola"])
+        open_dialog(program, linear_button, texts["linear"])
+        replace_text(program, program.control(texts["linear"], texts["c box"], "text"), "-5")
+        wait_for(lambda: equation_label(program, texts["linear"]).name == "y  =  1x  +  -5", "the equation as typed")
+
+        replace_text(program, program.control(texts["linear"], texts["m box"], "text"), "1e37")
+        program.click(program.control(texts["linear"], texts["draw"], "push button"))
+        program.wait_active("Curvista")
+        program.control("Curvista", texts["overflow"], "label")
+        program.key("Return")
+        program.wait_active(texts["linear"])
+
+        activate_panel(program)
+        program.key("alt+o")
+        program.wait_active(texts["option"])
+    return scenario
+
+
+speaks_thai = speaks(THAI)
+speaks_thai.__name__ = "speaks_thai"
+speaks_english = speaks(ENGLISH)
+speaks_english.__name__ = "speaks_english"
+
+# Each scenario with the command line it starts the program with and the
+# environment it adds.
 SCENARIOS = [
-    (titles_are_the_designs, []),
-    (dialogs_open_active_with_focus_in_first_box, []),
-    (reopening_an_open_dialog_activates_it_and_keeps_its_text, []),
-    (enter_draws_after_the_draw_button_had_the_focus, []),
-    (enter_draws_after_tab_passed_over_the_button, []),
-    (a_focused_button_takes_enter_itself, []),
-    (enter_draws_after_an_error_report, []),
-    (closing_a_dialog_gives_the_panel_the_focus, []),
-    (clearing_leaves_the_panel_active, []),
-    (option_is_modal, []),
-    (minimising_the_panel_minimises_the_graph, []),
-    (a_context_menu_does_not_store_the_slope, []),
-    (color_boxes_are_buttons, []),
-    (screen_readers_hear_the_current_equation, []),
-    (windows_carry_window_roles, []),
-    (a_long_paste_is_kept_whole, []),
-    (the_graph_offers_its_commands_when_active, []),
-    (qt_options_are_accepted, ["-style", "Fusion", "-reverse", "-session", "1234abcd", "-qwindowgeometry", "+0+0"]),
+    (titles_are_the_designs, [], {}),
+    (dialogs_open_active_with_focus_in_first_box, [], {}),
+    (reopening_an_open_dialog_activates_it_and_keeps_its_text, [], {}),
+    (enter_draws_after_the_draw_button_had_the_focus, [], {}),
+    (enter_draws_after_tab_passed_over_the_button, [], {}),
+    (a_focused_button_takes_enter_itself, [], {}),
+    (enter_draws_after_an_error_report, [], {}),
+    (closing_a_dialog_gives_the_panel_the_focus, [], {}),
+    (clearing_leaves_the_panel_active, [], {}),
+    (option_is_modal, [], {}),
+    (minimising_the_panel_minimises_the_graph, [], {}),
+    (a_context_menu_does_not_store_the_slope, [], {}),
+    (color_boxes_are_buttons, [], {}),
+    (screen_readers_hear_the_current_equation, [], {}),
+    (windows_carry_window_roles, [], {}),
+    (a_long_paste_is_kept_whole, [], {}),
+    (the_graph_offers_its_commands_when_active, [], {}),
+    (qt_options_are_accepted, ["-style", "Fusion", "-reverse", "-session", "1234abcd", "-qwindowgeometry", "+0+0"], {}),
+    (speaks_thai, [], {"LANG": "th_TH.UTF-8"}),
+    (speaks_english, [], {"LANG": "en_GB.UTF-8"}),
 ]
 
 
 def main(executable, chosen):
-    scenarios = [(scenario, arguments) for scenario, arguments in SCENARIOS
-                 if not chosen or scenario.__name__ in chosen]
+    scenarios = [row for row in SCENARIOS if not chosen or row[0].__name__ in chosen]
     failed = []
     with Desktop() as desktop:
-        for scenario, arguments in scenarios:
+        for scenario, arguments, env in scenarios:
             program = None
             try:
-                program = Program(desktop, executable, *arguments)
+                program = Program(desktop, executable, *arguments, extra_env=env)
                 scenario(started(program))
                 print(f"PASS {scenario.__name__}", flush=True)
             except Exception:
