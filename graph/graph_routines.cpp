@@ -1,6 +1,6 @@
 #include "graph_routines.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "frmgraph.h"
 #include "graph/plotters.h"
 
