@@ -135,9 +135,12 @@ private slots:
         frmControl &panel = StartProgram();
         QVERIFY(Activate(panel));
         QVERIFY(PressFromTheKeyboard(FindByAccessibleName(panel, button)));
-        QTRY_VERIFY(qobject_cast<Form *>(QApplication::activeWindow()) != &panel);
-        auto *dialog = qobject_cast<Form *>(QApplication::activeWindow());
-        QVERIFY(dialog);
+        const auto activeDialog = [&panel]() -> Form * {
+            auto *active = qobject_cast<Form *>(QApplication::activeWindow());
+            return active != &panel ? active : nullptr;
+        };
+        QTRY_VERIFY(activeDialog());
+        Form *dialog = activeDialog();
         for (qsizetype i = 0; i < boxes.size(); ++i) {
             QVERIFY(TabTo(Box(*dialog, qPrintable(boxes[i]))));
             TypeOver(Box(*dialog, qPrintable(boxes[i])), typed[i]);
