@@ -44,18 +44,21 @@ private slots:
 
     // The texts the user reads and where: the axis letters just beside the
     // ends of the axes (pixel 233), the address filling the bottom-right
-    // corner of the 465-pixel client area.
+    // corner of the 465-pixel client area. Lines pass underneath the labels:
+    // the grid (lines every 6 2/3 pixels) shows around the strokes of the
+    // axis letters, while the address covers it with its own background.
     void labels_data()
     {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("place");
         QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("gridShowsThrough");
         // clang-format off
-        QTest::newRow("X: top, left of the vertical axis")       << "X"                    << QRect(216, 0, 9, 17)     << true;
-        QTest::newRow("X': bottom, left of the vertical axis")   << "X'"                   << QRect(216, 448, 17, 17)  << true;
-        QTest::newRow("Y': left, above the horizontal axis")     << "Y'"                   << QRect(8, 216, 17, 17)    << true;
-        QTest::newRow("Y: right, above the horizontal axis")     << "Y"                    << QRect(448, 216, 9, 17)   << true;
-        QTest::newRow("the address in the bottom-right corner")  << "www.curvista.example" << QRect(352, 448, 113, 17) << false;
+        QTest::newRow("X: top, left of the vertical axis")       << "X"                    << QRect(216, 0, 9, 17)     << true  << true;
+        QTest::newRow("X': bottom, left of the vertical axis")   << "X'"                   << QRect(216, 448, 17, 17)  << true  << true;
+        QTest::newRow("Y': left, above the horizontal axis")     << "Y'"                   << QRect(8, 216, 17, 17)    << true  << true;
+        QTest::newRow("Y: right, above the horizontal axis")     << "Y"                    << QRect(448, 216, 9, 17)   << true  << true;
+        QTest::newRow("the address in the bottom-right corner")  << "www.curvista.example" << QRect(352, 448, 113, 17) << false << false;
         // clang-format on
     }
     void labels()
@@ -63,34 +66,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QRect, place);
         QFETCH(bool, bold);
-        const QList<QLabel *> shown = Instance<frmGraph>().client()->findChildren<QLabel *>();
-        const auto label =
-            std::find_if(shown.begin(), shown.end(), [&](const QLabel *l) { return l->text() == caption; });
-        QVERIFY(label != shown.end());
-        QCOMPARE((*label)->geometry(), place);
-        QCOMPARE((*label)->font().bold(), bold);
-        if (bold)
-            QCOMPARE((*label)->font().pixelSize(), 13); // 9.75 points at 96 dots per inch
-    }
-
-    // Lines pass underneath the labels: the grid shows around the strokes of
-    // the axis letters, while the address covers it with its own background.
-    void gridShowsThroughTheAxisLettersNotTheAddress_data()
-    {
-        QTest::addColumn<QRect>("label");
-        QTest::addColumn<bool>("gridShows");
-        // Grid lines every 6 2/3 pixels: column 220 crosses "X" and "X'", row
-        // 220 "Y'" and "Y", columns 353 to 460 the address.
-        QTest::newRow("X") << QRect(216, 0, 9, 17) << true;
-        QTest::newRow("X'") << QRect(216, 448, 17, 17) << true;
-        QTest::newRow("Y'") << QRect(8, 216, 17, 17) << true;
-        QTest::newRow("Y") << QRect(448, 216, 9, 17) << true;
-        QTest::newRow("address") << QRect(352, 448, 113, 17) << false;
-    }
-    void gridShowsThroughTheAxisLettersNotTheAddress()
-    {
-        QFETCH(QRect, label);
-        QFETCH(bool, gridShows);
+        QFETCH(bool, gridShowsThrough);
         graph_mdl::BackgroundColor = RGB(255, 255, 255);
         graph_mdl::GridColor = RGB(0, 200, 0);
         graph_mdl::AxisColor = RGB(0, 0, 255);
@@ -98,10 +74,20 @@ private slots:
         frmGraph &graph = Instance<frmGraph>();
         graph.Show();
         QVERIFY(QTest::qWaitForWindowExposed(&graph));
-        const QImage shown = graph.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const int grid = CountPixels(shown.copy(label), qRgb(0, 200, 0));
-        QVERIFY2((grid > 0) == gridShows, qPrintable(QString::number(grid)));
-        QCOMPARE(shown.pixel(360, 447), qRgb(0, 200, 0)); // a grid line reaches the address
+
+        const QList<QLabel *> shown = graph.client()->findChildren<QLabel *>();
+        const auto label =
+            std::find_if(shown.begin(), shown.end(), [&](const QLabel *l) { return l->text() == caption; });
+        QVERIFY(label != shown.end());
+        QCOMPARE((*label)->geometry(), place);
+        QCOMPARE((*label)->font().bold(), bold);
+        if (bold)
+            QCOMPARE((*label)->font().pixelSize(), 13); // 9.75 points at 96 dots per inch
+
+        const QImage image = graph.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int grid = CountPixels(image.copy(place), qRgb(0, 200, 0));
+        QVERIFY2((grid > 0) == gridShowsThrough, qPrintable(QString::number(grid)));
+        QCOMPARE(image.pixel(360, 447), qRgb(0, 200, 0)); // a grid line reaches the address
     }
 
     void surfaceFollowsTheScreensDevicePixelRatio()
