@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/settings.h"
 #include "graph/graph_routines.h"
+#include "settings/settings.h"
 
 namespace graph_mdl {
 

@@ -1,7 +1,7 @@
 #include "frmlinear.h"
 
-#include "app/settings.h"
 #include "graph/graph_routines.h"
+#include "settings/settings.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "frmopt.h"
 
-#include "app/settings.h"
 #include "platform/color_box.h"
 #include "platform/system_colors.h"
+#include "settings/settings.h"
 
 #include <QPushButton>
 

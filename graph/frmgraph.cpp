@@ -1,6 +1,7 @@
 #include "frmgraph.h"
 
 #include "export_dialogs.h"
+#include "graph/graph_routines.h"
 #include "platform/active_window.h"
 #include "platform/system_colors.h"
 
@@ -79,7 +80,23 @@ QString TwoDecimals(double value)
     return QString::number(std::round(value * 100.0) / 100.0 + 0.0, 'f', 2);
 }
 
+// graph_mdl's routines draw on this window, loading it (hidden) when it is not
+// loaded; installed as the program loads, since any drawing may come first.
+void DrawOnTheGraphWindow()
+{
+    graph_mdl::SetDrawingTarget({
+        .drawing = []() -> graph::GraphDrawing & { return Instance<frmGraph>().drawing(); },
+        .changed =
+            [] {
+                if (frmGraph *window = LoadedInstance<frmGraph>())
+                    window->surfaceChanged();
+            },
+    });
+}
+
 } // namespace
+
+Q_CONSTRUCTOR_FUNCTION(DrawOnTheGraphWindow)
 
 frmGraph::frmGraph()
     : Form(Design()), m_drawing(QSize(TwipsToPixels(ClientTwips), TwipsToPixels(ClientTwips)), devicePixelRatioF(),

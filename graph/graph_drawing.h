@@ -35,8 +35,8 @@ private:
     DrawingRecord m_record;
 };
 
-// Where recorded drawing goes: asking for it may load the graph window, so it
-// is asked only once something is drawn.
+// Where recorded drawing goes: asking for it may load the window that shows
+// it, so it is asked only once something is drawn.
 using DrawingSource = std::function<GraphDrawing &()>;
 
 // The graph routines, each noting in the drawing's record what it drew: a

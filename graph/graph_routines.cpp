@@ -1,65 +1,68 @@
 #include "graph_routines.h"
 
-#include "app/settings.h"
-#include "frmgraph.h"
-#include "graph/plotters.h"
+#include "settings/settings.h"
+
+#include <utility>
 
 namespace graph_mdl {
 
 namespace {
 
-graph::GraphDrawing &GraphWindowDrawing()
+DrawingTarget &Target()
 {
-    return platform::Instance<frmGraph>().drawing();
+    static DrawingTarget target;
+    return target;
 }
 
-const graph::DrawingSource Drawing = GraphWindowDrawing;
-
-// Repaints once per drawing routine, also when it stopped on an error, so
-// that what was drawn before the error shows.
-struct RepaintWhenDone
+// Shows the drawing once per routine, however the routine ends.
+struct ChangedWhenDone
 {
-    RepaintWhenDone() = default;
-    RepaintWhenDone(const RepaintWhenDone &) = delete;
-    RepaintWhenDone &operator=(const RepaintWhenDone &) = delete;
-    ~RepaintWhenDone()
+    ChangedWhenDone() = default;
+    ChangedWhenDone(const ChangedWhenDone &) = delete;
+    ChangedWhenDone &operator=(const ChangedWhenDone &) = delete;
+    ~ChangedWhenDone()
     {
-        if (frmGraph *window = platform::LoadedInstance<frmGraph>())
-            window->surfaceChanged();
+        if (Target().changed)
+            Target().changed();
     }
 };
 
 } // namespace
 
+DrawingTarget SetDrawingTarget(DrawingTarget target)
+{
+    return std::exchange(Target(), std::move(target));
+}
+
 void PlotPoint(Single &x, Single &y)
 {
-    const RepaintWhenDone repaint;
-    graph::recording::PlotPoint(x, y, Drawing);
+    const ChangedWhenDone changed;
+    graph::recording::PlotPoint(x, y, Target().drawing);
 }
 
 void PlotSegment(Single &x1, Single &y1, Single &x2, Single &y2)
 {
-    const RepaintWhenDone repaint;
-    graph::recording::PlotSegment(x1, y1, x2, y2, Drawing);
+    const ChangedWhenDone changed;
+    graph::recording::PlotSegment(x1, y1, x2, y2, Target().drawing);
 }
 
 void DrawGrid()
 {
-    const RepaintWhenDone repaint;
+    const ChangedWhenDone changed;
     graph::recording::DrawGrid(
-        GraphWindowDrawing(), {.background = BackgroundColor, .grid = GridColor, .axis = AxisColor, .plot = PlotColor});
+        Target().drawing(), {.background = BackgroundColor, .grid = GridColor, .axis = AxisColor, .plot = PlotColor});
 }
 
 void PlotLinear(const Single &m, const Single &c)
 {
-    const RepaintWhenDone repaint;
-    graph::recording::PlotLinear(m, c, Drawing);
+    const ChangedWhenDone changed;
+    graph::recording::PlotLinear(m, c, Target().drawing);
 }
 
 void PlotParabola(const Single &a, const Single &b, const Single &c)
 {
-    const RepaintWhenDone repaint;
-    graph::recording::PlotParabola(a, b, c, Drawing);
+    const ChangedWhenDone changed;
+    graph::recording::PlotParabola(a, b, c, Target().drawing);
 }
 
 } // namespace graph_mdl

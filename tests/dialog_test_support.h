@@ -39,15 +39,22 @@ inline void ClickInto(QLineEdit *box)
         qWarning("the box did not take the focus");
 }
 
-// Replaces a box's text by typing, the way a user selects all and types.
-inline void TypeInto(QLineEdit *box, const QString &text)
+// Replaces the text of the box the focus is in by typing: Ctrl+A, then the
+// text (Backspace for none).
+inline void TypeOver(QLineEdit *box, const QString &text)
 {
-    ClickInto(box);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
         QTest::keyClick(box, Qt::Key_Backspace);
     else
         QTest::keyClicks(box, text);
+}
+
+// Clicks into a box and types over its text, as a user with the mouse does.
+inline void TypeInto(QLineEdit *box, const QString &text)
+{
+    ClickInto(box);
+    TypeOver(box, text);
 }
 
 // Texts to type, each into the box named.

@@ -54,6 +54,14 @@ inline void Segment(GraphDrawing &drawing, Single x1, Single y1, Single x2, Sing
     graph::recording::PlotSegment(x1, y1, x2, y2, SourceOf(drawing));
 }
 
+// What a script draws when made at a ratio from the start.
+inline QImage DrawnAt(double ratio, const GraphScript &script)
+{
+    GraphDrawing drawing(ClientSize, ratio, DesignBack);
+    script(drawing);
+    return drawing.surface().image();
+}
+
 // A step that raises the floating-point error, as a handler would meet it.
 template <class Step> void Failing(Step &&step)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/drawing.h"
+#include "test_support.h"
 
 #include <QImage>
 
@@ -8,15 +9,6 @@
 
 constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb Black = 0xFF000000;
-
-inline int CountPixels(const QImage &image, QRgb color)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == color ? 1 : 0;
-    return count;
-}
 
 // A white graph surface drawing in black, created on first use like the
 // graph window; counts how often it was asked for.

@@ -1,6 +1,7 @@
 #include "app/pictures.h"
 #include "app_test_support.h"
 #include "graph/export_dialogs.h"
+#include "graph_script_support.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -73,15 +74,13 @@ frmGraph &DrawnGraph()
 // The same drawing made at a ratio from the start, without the window.
 QImage DrawnGraphAt(double ratio)
 {
-    graph::GraphDrawing drawing(QSize(465, 465), ratio, RGB(255, 255, 255));
-    const graph::DrawingSource source = [&drawing]() -> graph::GraphDrawing & { return drawing; };
-    graph::recording::DrawGrid(drawing, {.background = RGB(255, 255, 255),
-                                         .grid = RGB(220, 220, 220),
-                                         .axis = RGB(100, 100, 100),
-                                         .plot = RGB(255, 0, 0)});
-    graph::recording::PlotParabola(0.1f, 0, -20, source);
-    graph::recording::PlotLinear(1, 10, source);
-    return drawing.surface().image();
+    return scripts::DrawnAt(ratio, [](graph::GraphDrawing &drawing) {
+        graph::GridColors colors = scripts::Light;
+        colors.plot = RGB(255, 0, 0);
+        scripts::Grid(drawing, colors);
+        scripts::Parabola(drawing, 0.1f, 0, -20);
+        scripts::Linear(drawing, 1, 10);
+    });
 }
 
 QStringList PopupEntries()
@@ -100,15 +99,6 @@ QImage RenderPdfPage(const QString &pdf, const QString &prefix)
     QProcess::execute(QStringLiteral("pdftoppm"),
                       {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"), pdf, prefix});
     return QImage(prefix + QStringLiteral("-1.png"));
-}
-
-int Count(const QImage &image, const std::function<bool(QRgb)> &matches)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += matches(image.pixel(x, y)) ? 1 : 0;
-    return count;
 }
 
 } // namespace
@@ -241,9 +231,9 @@ private slots:
         const QImage page = RenderPdfPage(pdf, dir.filePath(QStringLiteral("page")));
         QVERIFY(!page.isNull());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("page-2.png"))));
-        const int red = Count(page, [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 120 && qBlue(p) < 120; });
-        const int grid = Count(page, [](QRgb p) { return qGray(p) > 180 && qGray(p) < 245; });
-        const int axes = Count(page, [](QRgb p) { return qGray(p) < 140 && qRed(p) < 160; });
+        const int red = CountPixels(page, [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 120 && qBlue(p) < 120; });
+        const int grid = CountPixels(page, [](QRgb p) { return qGray(p) > 180 && qGray(p) < 245; });
+        const int axes = CountPixels(page, [](QRgb p) { return qGray(p) < 140 && qRed(p) < 160; });
         QVERIFY2(red > 50 && grid > 500 && axes > 50,
                  qPrintable(QStringLiteral("red %1, grid %2, axes %3").arg(red).arg(grid).arg(axes)));
         // Centred: the drawing's left and right margins on the page are equal.

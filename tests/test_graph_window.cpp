@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 using namespace platform;
 using graph_mdl::Single;
 
@@ -40,28 +42,52 @@ private slots:
         QCOMPARE(graph.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
     }
 
+    // The texts the user reads and where: the axis letters just beside the
+    // ends of the axes (pixel 233), the address filling the bottom-right
+    // corner of the 465-pixel client area. Lines pass underneath the labels:
+    // the grid (lines every 6 2/3 pixels) shows around the strokes of the
+    // axis letters, while the address covers it with its own background.
     void labels_data()
     {
-        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("gridShowsThrough");
         // clang-format off
-        QTest::newRow("Label1") << "Label1" << "X"                    << QRect(216, 0, 9, 17);
-        QTest::newRow("Label2") << "Label2" << "X'"                   << QRect(216, 448, 17, 17);
-        QTest::newRow("Label3") << "Label3" << "Y'"                   << QRect(8, 216, 17, 17);
-        QTest::newRow("Label4") << "Label4" << "Y"                    << QRect(448, 216, 9, 17);
-        QTest::newRow("Label6") << "Label6" << "www.curvista.example" << QRect(352, 448, 113, 17);
+        QTest::newRow("X: top, left of the vertical axis")       << "X"                    << QRect(216, 0, 9, 17)     << true  << true;
+        QTest::newRow("X': bottom, left of the vertical axis")   << "X'"                   << QRect(216, 448, 17, 17)  << true  << true;
+        QTest::newRow("Y': left, above the horizontal axis")     << "Y'"                   << QRect(8, 216, 17, 17)    << true  << true;
+        QTest::newRow("Y: right, above the horizontal axis")     << "Y"                    << QRect(448, 216, 9, 17)   << true  << true;
+        QTest::newRow("the address in the bottom-right corner")  << "www.curvista.example" << QRect(352, 448, 113, 17) << false << false;
         // clang-format on
     }
     void labels()
     {
-        QFETCH(QString, name);
         QFETCH(QString, caption);
-        QFETCH(QRect, geometry);
-        auto *label = Instance<frmGraph>().control<QLabel>(qPrintable(name));
-        QVERIFY(label);
-        QCOMPARE(label->text(), caption);
-        QCOMPARE(label->geometry(), geometry);
+        QFETCH(QRect, place);
+        QFETCH(bool, bold);
+        QFETCH(bool, gridShowsThrough);
+        graph_mdl::BackgroundColor = RGB(255, 255, 255);
+        graph_mdl::GridColor = RGB(0, 200, 0);
+        graph_mdl::AxisColor = RGB(0, 0, 255);
+        graph_mdl::DrawGrid();
+        frmGraph &graph = Instance<frmGraph>();
+        graph.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+
+        const QList<QLabel *> shown = graph.client()->findChildren<QLabel *>();
+        const auto label =
+            std::find_if(shown.begin(), shown.end(), [&](const QLabel *l) { return l->text() == caption; });
+        QVERIFY(label != shown.end());
+        QCOMPARE((*label)->geometry(), place);
+        QCOMPARE((*label)->font().bold(), bold);
+        if (bold)
+            QCOMPARE((*label)->font().pixelSize(), 13); // 9.75 points at 96 dots per inch
+
+        const QImage image = graph.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int grid = CountPixels(image.copy(place), qRgb(0, 200, 0));
+        QVERIFY2((grid > 0) == gridShowsThrough, qPrintable(QString::number(grid)));
+        QCOMPARE(image.pixel(360, 447), qRgb(0, 200, 0)); // a grid line reaches the address
     }
 
     void surfaceFollowsTheScreensDevicePixelRatio()

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QPointer>
 #include <QTimer>
 
 using namespace platform;
@@ -42,13 +43,6 @@ bool PressFromTheKeyboard(QWidget *button)
         return false;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     return true;
-}
-
-// Selects the box's text with Ctrl+A and types over it.
-void TypeOver(QLineEdit *box, const QString &text)
-{
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(box, text);
 }
 
 class AlwaysPicks : public ColorPicker
@@ -115,34 +109,50 @@ private slots:
                 QCOMPARE(QAccessible::queryAccessibleInterface(&load())->role(), role);
     }
 
-    void linearLineDrawnFromTheKeyboardAlone()
+    // Opened, filled in and drawn with Tab, Space and Enter alone; each dialog
+    // is left with its close button.
+    void curveDrawnFromTheKeyboardAlone_data()
     {
-        frmControl &panel = StartProgram();
-        QVERIFY(Activate(panel));
-        QVERIFY(PressFromTheKeyboard(FindByAccessibleName(panel, QStringLiteral("กราฟเส้นตรง"))));
-        frmLinear &dialog = Instance<frmLinear>();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QVERIFY(TabTo(Box(dialog, "txtM")));
-        TypeOver(Box(dialog, "txtM"), QStringLiteral("-1"));
-        QTest::keyClick(Box(dialog, "txtM"), Qt::Key_Tab);
-        TypeOver(Box(dialog, "txtc"), QStringLiteral("5"));
-        QTest::keyClick(Box(dialog, "txtc"), Qt::Key_Return);
-        QCOMPARE(GraphPixel({300, 267}), qRgb(0, 0, 0)); // -x + 5 at x = 10.075
-        QVERIFY(PressFromTheKeyboard(dialog.control<QPushButton>("cmdExit")));
-        QVERIFY(!LoadedInstance<frmLinear>());
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("byEnter");
+        QTest::addColumn<QPoint>("onTheCurve");
+        // clang-format off
+        QTest::newRow("line, Enter in the c box")             << "กราฟเส้นตรง"  << QStringList{"txtM", "txtc"} << QStringList{"-1", "5"} << true  << QPoint(300, 267); // -x + 5 at x = 10.075
+        QTest::newRow("line, Space on the draw button")       << "กราฟเส้นตรง"  << QStringList{"txtM", "txtc"} << QStringList{"-1", "5"} << false << QPoint(300, 267);
+        QTest::newRow("parabola, Space on the draw button")   << "กราฟพาราโบลา" << QStringList{"txtc"}         << QStringList{"-10"}     << false << QPoint(253, 240); // world (3, -1)
+        QTest::newRow("parabola, Enter in the c box")         << "กราฟพาราโบลา" << QStringList{"txtc"}         << QStringList{"-10"}     << true  << QPoint(253, 240);
+        // clang-format on
     }
-
-    void parabolaDrawnFromTheKeyboardAlone()
+    void curveDrawnFromTheKeyboardAlone()
     {
+        QFETCH(QString, button);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, byEnter);
+        QFETCH(QPoint, onTheCurve);
         frmControl &panel = StartProgram();
         QVERIFY(Activate(panel));
-        QVERIFY(PressFromTheKeyboard(panel.control<QPushButton>("cmdParabola")));
-        frmPara &dialog = Instance<frmPara>();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QVERIFY(TabTo(Box(dialog, "txtc")));
-        TypeOver(Box(dialog, "txtc"), QStringLiteral("-10"));
-        QVERIFY(PressFromTheKeyboard(dialog.control<QPushButton>("cmdOK")));
-        QCOMPARE(GraphPixel({253, 240}), qRgb(0, 0, 0)); // world (3, -1)
+        QVERIFY(PressFromTheKeyboard(FindByAccessibleName(panel, button)));
+        const auto activeDialog = [&panel]() -> Form * {
+            auto *active = qobject_cast<Form *>(QApplication::activeWindow());
+            return active != &panel ? active : nullptr;
+        };
+        QTRY_VERIFY(activeDialog());
+        Form *dialog = activeDialog();
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            QVERIFY(TabTo(Box(*dialog, qPrintable(boxes[i]))));
+            TypeOver(Box(*dialog, qPrintable(boxes[i])), typed[i]);
+        }
+        if (byEnter)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        else
+            QVERIFY(PressFromTheKeyboard(dialog->control<QPushButton>("cmdOK")));
+        QCOMPARE(GraphPixel(onTheCurve), qRgb(0, 0, 0));
+        const QPointer<Form> closing = dialog;
+        QVERIFY(PressFromTheKeyboard(dialog->control<QPushButton>("cmdExit")));
+        QTRY_VERIFY(closing.isNull());
     }
 
     void clearFromTheKeyboard()

@@ -92,8 +92,7 @@ private slots:
         frmLinear &dialog = open();
         QLineEdit *txtM = Box(dialog, "txtM");
         ClickInto(txtM);
-        txtM->selectAll();
-        txtM->insert(QLatin1Char('2') + QString(99998, QLatin1Char(' ')) + QLatin1Char('5'));
+        PasteOver(txtM, LongPaste());
         QTest::keyClick(txtM, Qt::Key_Tab);
         QCOMPARE(Equation(dialog), QStringLiteral("y  =  25x  +  10"));
         QCOMPARE(graph_mdl::LinearSlope, 25.0f);

@@ -5,9 +5,11 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <vector>
 
 // Records runtime-error reports instead of showing them, while in scope.
@@ -34,6 +36,21 @@ private:
     std::vector<platform::RuntimeError> m_errors;
     platform::ErrorSink m_previous;
 };
+
+// How many of the image's pixels match.
+inline int CountPixels(const QImage &image, const std::function<bool(QRgb)> &matches)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += matches(image.pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+inline int CountPixels(const QImage &image, QRgb color)
+{
+    return CountPixels(image, [color](QRgb pixel) { return pixel == color; });
+}
 
 // An empty file named "plain" in dir: no directory can be made under it, so
 // a save below it fails even for root, who may write where others may not.
