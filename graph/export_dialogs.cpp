@@ -60,6 +60,8 @@ public:
 protected:
     void accept() override
     {
+        // The kind may have been chosen without filterSelected being sent.
+        setDefaultSuffix(SuffixOf(kindOf(selectedNameFilter()).format));
         const QString typed = selectedFiles().value(0);
         if (!typed.isEmpty() && !QFileInfo(typed).isDir()) {
             const QString path = chosen().path;
