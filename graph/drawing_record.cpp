@@ -22,7 +22,7 @@ std::size_t DrawingRecord::memoryBytes() const
 
 void DrawingRecord::replay(GraphSurface &surface) const
 {
-    replay::Replay(*this, surface);
+    replay::Replay(*this, surface, surface.image().deviceIndependentSize());
 }
 
 } // namespace graph

@@ -175,7 +175,7 @@ GraphShapes ShapesOf(const GraphDrawing &drawing)
                        .groups = {},
                        .letters = drawing.axisLetters()};
     ShapeBuilder builder(shapes);
-    replay::Replay(drawing.record(), builder);
+    replay::Replay(drawing.record(), builder, shapes.size);
     builder.endRun();
     return shapes;
 }

@@ -253,6 +253,7 @@ private slots:
         QTest::newRow("steep: y = 1000x^2 - 30") << 1000.0f << 0.0f << -30.0f;
         QTest::newRow("two runs: y = 0.1x^2 - 40") << 0.1f << 0.0f << -40.0f;
         QTest::newRow("flat: y = -0.001x^2 + 3") << -0.001f << 0.0f << 3.0f;
+        QTest::newRow("narrow: y = 1e6 (x - 3)^2 - 20") << 1e6f << -6e6f << 9e6f - 20.0f;
     }
     void runsFollowTheirPointsToTheEdge()
     {
