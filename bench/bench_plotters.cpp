@@ -209,8 +209,18 @@ BENCHMARK(BM_PlotLinear)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions
 BENCHMARK(BM_HundredParabolas)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ReplayHundredCurves)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SavePngAt4x)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_SaveSvg)->Arg(1)->Arg(Curves)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_SavePng)->Arg(1)->Arg(Curves)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveSvg)
+    ->Arg(1)
+    ->Arg(Curves)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SavePng)
+    ->Arg(1)
+    ->Arg(Curves)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
 
 // Shows the usual table and keeps each benchmark's median for the ratios.
 class MedianCollector : public benchmark::ConsoleReporter

@@ -29,10 +29,10 @@ bool WritePdf(const GraphDrawing &drawing, QIODevice &device)
     constexpr double MarginMillimetres = 15.0;
     QPdfWriter writer(&device);
     writer.setCreator(QStringLiteral("Curvista"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres,
-                                               MarginMillimetres),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres, MarginMillimetres),
+                    QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer))
         return false;

@@ -94,7 +94,8 @@ void PrintGraph(const GraphDrawing &drawing, QPainter &painter, QPagedPaintDevic
             top = 0.0;
         }
         painter.setPen(QColor(line.color));
-        painter.drawText(QRectF(left, top, area.width() - left, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, line.text);
+        painter.drawText(QRectF(left, top, area.width() - left, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         line.text);
         top += lineHeight;
     }
     painter.restore();

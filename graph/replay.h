@@ -35,11 +35,10 @@ template <class Pen> void Draw(const Pen &pen, const RecordedLinear &linear, con
 // Points far outside set nothing, and most of them need not be formed again.
 template <class Pen> void Draw(const Pen &pen, const RecordedParabola &parabola, const QRectF &canvas)
 {
-    ForEachParabolaPassNear(parabola.a, parabola.b, parabola.c, parabola.passes, canvas,
-                            [&pen](Single &x, Single &y) {
-                                WorldToCanvas(x, y);
-                                pen.pset(x, y);
-                            });
+    ForEachParabolaPassNear(parabola.a, parabola.b, parabola.c, parabola.passes, canvas, [&pen](Single &x, Single &y) {
+        WorldToCanvas(x, y);
+        pen.pset(x, y);
+    });
 }
 
 // The whole record drawn again on anything that draws like the surface, over

@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -330,7 +330,8 @@ private slots:
             picture = QGuiApplication::clipboard()->image();
         } else if (output.startsWith(QLatin1String("PNG"))) {
             const int scale = output.mid(4, 1).toInt();
-            m_answers.saveTarget = graph::SaveTarget{dir.filePath(QStringLiteral("graph.png")), graph::ImageFormat::Png, scale};
+            m_answers.saveTarget =
+                graph::SaveTarget{dir.filePath(QStringLiteral("graph.png")), graph::ImageFormat::Png, scale};
             QTest::keyClick(&graph, Qt::Key_S, Qt::ControlModifier);
             picture = QImage(m_answers.saveTarget->path);
             QCOMPARE(picture.size(), QSize(465, 465) * scale);
@@ -344,7 +345,8 @@ private slots:
                     if (std::none_of(letters.begin(), letters.end(), [&](const QRect &r) { return r.contains(x, y); }))
                         QCOMPARE(picture.pixel(x, y), drawn.pixel(x, y));
         } else if (output == QLatin1String("SVG")) {
-            m_answers.saveTarget = graph::SaveTarget{dir.filePath(QStringLiteral("graph.svg")), graph::ImageFormat::Svg, 1};
+            m_answers.saveTarget =
+                graph::SaveTarget{dir.filePath(QStringLiteral("graph.svg")), graph::ImageFormat::Svg, 1};
             QTest::keyClick(&graph, Qt::Key_S, Qt::ControlModifier);
             QFile file(m_answers.saveTarget->path);
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -377,7 +379,9 @@ private slots:
         const double scale = area.width() / 465.0;
         QList<QRect> places;
         for (const QRectF &place : AxisLabelPlaces(graph))
-            places << QRectF(area.topLeft() + place.topLeft() * scale, place.size() * scale).toAlignedRect().adjusted(-1, -1, 1, 1);
+            places << QRectF(area.topLeft() + place.topLeft() * scale, place.size() * scale)
+                          .toAlignedRect()
+                          .adjusted(-1, -1, 1, 1);
         for (const QRect &place : places) {
             int ink = 0;
             for (int y = place.top(); y <= place.bottom(); ++y)

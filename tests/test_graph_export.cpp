@@ -67,7 +67,8 @@ QString SaveInto(const QTemporaryDir &dir, const GraphDrawing &drawing, ImageFor
 
 QString WithoutMarks(QString text)
 {
-    text.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Other_PrivateUse; });
+    text.removeIf(
+        [](QChar c) { return c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Other_PrivateUse; });
     return text;
 }
 
@@ -205,7 +206,7 @@ private slots:
         QTest::newRow("straight lines and a stopped parabola") << GraphScript([](GraphDrawing &d) {
             Grid(d, Light);
             Linear(d, 1, 10);
-            Linear(d, 0, 50); // above the grid: nothing to write
+            Linear(d, 0, 50);     // above the grid: nothing to write
             Parabola(d, 0, 1, 0); // y = x, as points
             StoppedParabola(d);
         }) << 143 << 1 << 60 * 1024;
