@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 
 namespace graph {
@@ -71,10 +72,11 @@ QString SuffixOf(ImageFormat format)
 SaveTarget ResolveSaveTarget(const QString &typedPath, const SaveTarget &selected)
 {
     const QString suffix = QFileInfo(typedPath).suffix();
-    for (const ImageFormat format : KnownFormats) {
-        if (suffix.compare(SuffixOf(format), Qt::CaseInsensitive) == 0)
-            return {typedPath, format, format == selected.format ? selected.scale : 1};
-    }
+    const auto *known = std::find_if(KnownFormats.begin(), KnownFormats.end(), [&suffix](ImageFormat format) {
+        return suffix.compare(SuffixOf(format), Qt::CaseInsensitive) == 0;
+    });
+    if (known != KnownFormats.end())
+        return {typedPath, *known, *known == selected.format ? selected.scale : 1};
     // "graph." already ends in the dot.
     const QString dot = typedPath.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
     return {typedPath + dot + SuffixOf(selected.format), selected.format, selected.scale};
