@@ -3,6 +3,7 @@
 #include "graph/graph_export.h"
 #include "graph/plotters.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -159,6 +160,45 @@ void BM_SavePngAt4x(benchmark::State &state)
         graph::SaveGraph(drawing, target);
 }
 
+// The grid with y = x^2, or with the hundred parabolas, for the file savers.
+graph::GraphDrawing SavedDrawing(int parabolas)
+{
+    graph::GraphDrawing drawing(ClientSize, 1.0, platform::RGB(255, 255, 255));
+    graph::recording::DrawGrid(drawing, {platform::RGB(255, 255, 255), platform::RGB(220, 220, 220),
+                                         platform::RGB(100, 100, 100), platform::RGB(0, 0, 0)});
+    const graph::DrawingSource source = [&drawing]() -> graph::GraphDrawing & { return drawing; };
+    for (int i = 0; i < parabolas; ++i) {
+        const graph::RecordedParabola p = parabolas == 1 ? graph::RecordedParabola{A, B, C} : HundredthParabola(i);
+        graph::recording::PlotParabola(p.a, p.b, p.c, source);
+    }
+    return drawing;
+}
+
+std::map<std::string, qint64> savedBytes;
+
+// Saves the drawing of state.range(0) parabolas in the format again and again;
+// notes the file's size.
+void SaveRepeatedly(benchmark::State &state, graph::ImageFormat format, const char *name)
+{
+    const graph::GraphDrawing drawing = SavedDrawing(static_cast<int>(state.range(0)));
+    const QTemporaryDir dir;
+    const graph::SaveTarget target{dir.filePath(QString::fromLatin1(name)), format, 1};
+    for (auto _ : state)
+        graph::SaveGraph(drawing, target);
+    savedBytes[std::string(name) + "/" + std::to_string(state.range(0))] = QFileInfo(target.path).size();
+}
+
+void BM_SaveSvg(benchmark::State &state)
+{
+    SaveRepeatedly(state, graph::ImageFormat::Svg, "graph.svg");
+}
+
+// The baseline of the SVG saves: the same drawing as a PNG at 1x.
+void BM_SavePng(benchmark::State &state)
+{
+    SaveRepeatedly(state, graph::ImageFormat::Png, "graph.png");
+}
+
 constexpr int Repetitions = 15;
 
 BENCHMARK(BM_PlotParabola)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
@@ -169,6 +209,18 @@ BENCHMARK(BM_PlotLinear)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions
 BENCHMARK(BM_HundredParabolas)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ReplayHundredCurves)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SavePngAt4x)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveSvg)
+    ->Arg(1)
+    ->Arg(Curves)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SavePng)
+    ->Arg(1)
+    ->Arg(Curves)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
 
 // Shows the usual table and keeps each benchmark's median for the ratios.
 class MedianCollector : public benchmark::ConsoleReporter
@@ -180,7 +232,8 @@ public:
     {
         for (const Run &run : runs) {
             if (run.aggregate_name == "median")
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+                medians[run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args)] =
+                    run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -210,5 +263,16 @@ int main(int argc, char *argv[])
                 ratio("BM_ReplayHundredCurves", "BM_HundredParabolas"));
     if (m.count("BM_SavePngAt4x"))
         std::printf("  save to PNG at 4x: %.1f ms\n", m.at("BM_SavePngAt4x"));
+    for (const int parabolas : {1, Curves}) {
+        const std::string svg = "BM_SaveSvg/" + std::to_string(parabolas);
+        const std::string png = "BM_SavePng/" + std::to_string(parabolas);
+        if (!m.count(svg))
+            continue;
+        std::printf("  grid and %d parabola(s): SVG save / PNG save at 1x = %.2f (SVG %.1f ms, %lld bytes; PNG %lld "
+                    "bytes)\n",
+                    parabolas, ratio(svg.c_str(), png.c_str()), m.at(svg),
+                    static_cast<long long>(savedBytes["graph.svg/" + std::to_string(parabolas)]),
+                    static_cast<long long>(savedBytes["graph.png/" + std::to_string(parabolas)]));
+    }
     return 0;
 }

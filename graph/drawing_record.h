@@ -2,15 +2,11 @@
 
 #include "graph/drawing.h"
 
-#include <QSizeF>
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <variant>
 #include <vector>
-
-class QPainter;
 
 namespace graph {
 
@@ -67,10 +63,6 @@ public:
     // Draws it all again on a surface that shows nothing but its back color;
     // leaves the last color drawn in selected.
     void replay(GraphSurface &surface) const;
-    // The same drawing as vectors, in logical pixels over an area of the given
-    // size: lines as lines, points as one-pixel squares centred on their exact
-    // positions.
-    void paint(QPainter &painter, QSizeF logicalSize) const;
 
 private:
     std::optional<GridColors> m_grid;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -20,25 +21,69 @@ struct FileKind
     int scale;
 };
 
-QString SuffixOf(ImageFormat format)
-{
-    return format == ImageFormat::Svg ? QStringLiteral("svg") : QStringLiteral("png");
-}
+// clang-format off
+constexpr std::array FileKinds{
+    //: A kind of file in the save dialog; keep the pattern in brackets.
+    FileKind{QT_TRANSLATE_NOOP("ExportDialogs", "ภาพ PNG ขนาดเท่าหน้าต่าง (*.png)"), ImageFormat::Png, 1},
+    //: A kind of file in the save dialog: twice the window's size.
+    FileKind{QT_TRANSLATE_NOOP("ExportDialogs", "ภาพ PNG ขนาด 2 เท่า (*.png)"),    ImageFormat::Png, 2},
+    //: A kind of file in the save dialog: four times the window's size.
+    FileKind{QT_TRANSLATE_NOOP("ExportDialogs", "ภาพ PNG ขนาด 4 เท่า (*.png)"),    ImageFormat::Png, 4},
+    //: A kind of file in the save dialog.
+    FileKind{QT_TRANSLATE_NOOP("ExportDialogs", "ภาพเวกเตอร์ SVG (*.svg)"),       ImageFormat::Svg, 1},
+    //: The save kind that writes the printed page, graph and equations, as a PDF file.
+    FileKind{QT_TRANSLATE_NOOP("ExportDialogs", "เอกสาร PDF หน้ากระดาษ A4 (*.pdf)"), ImageFormat::Pdf, 1},
+};
+// clang-format on
 
-const std::array<FileKind, 4> &FileKinds()
+// Resolves the typed name before the dialog accepts it, so that the dialog
+// asks before replacing the file actually written, not the one typed.
+class SaveDialog : public QFileDialog
 {
-    static const std::array<FileKind, 4> kinds{{
-        //: A kind of file in the save dialog; keep the pattern in brackets.
-        {QT_TRANSLATE_NOOP("ExportDialogs", "ภาพ PNG ขนาดเท่าหน้าต่าง (*.png)"), ImageFormat::Png, 1},
-        //: A kind of file in the save dialog: twice the window's size.
-        {QT_TRANSLATE_NOOP("ExportDialogs", "ภาพ PNG ขนาด 2 เท่า (*.png)"), ImageFormat::Png, 2},
-        //: A kind of file in the save dialog: four times the window's size.
-        {QT_TRANSLATE_NOOP("ExportDialogs", "ภาพ PNG ขนาด 4 เท่า (*.png)"), ImageFormat::Png, 4},
-        //: A kind of file in the save dialog.
-        {QT_TRANSLATE_NOOP("ExportDialogs", "ภาพเวกเตอร์ SVG (*.svg)"), ImageFormat::Svg, 1},
-    }};
-    return kinds;
-}
+public:
+    SaveDialog(QWidget *parent, const QString &caption) : QFileDialog(parent, caption)
+    {
+        setAcceptMode(QFileDialog::AcceptSave);
+        for (const FileKind &kind : FileKinds)
+            m_filters << QCoreApplication::translate("ExportDialogs", kind.filter);
+        setNameFilters(m_filters);
+        //: The file name the save dialog proposes.
+        selectFile(QCoreApplication::translate("ExportDialogs", "กราฟ.png"));
+        setDefaultSuffix(SuffixOf(FileKinds.front().format));
+        // A native dialog, which accepts without asking accept(), appends
+        // the chosen kind's suffix to a name typed without one.
+        connect(this, &QFileDialog::filterSelected, this,
+                [this](const QString &filter) { setDefaultSuffix(SuffixOf(kindOf(filter).format)); });
+    }
+
+    [[nodiscard]] SaveTarget chosen() const
+    {
+        const FileKind &kind = kindOf(selectedNameFilter());
+        return ResolveSaveTarget(selectedFiles().value(0), {{}, kind.format, kind.scale});
+    }
+
+protected:
+    void accept() override
+    {
+        // The kind may have been chosen without filterSelected being sent.
+        setDefaultSuffix(SuffixOf(kindOf(selectedNameFilter()).format));
+        const QString typed = selectedFiles().value(0);
+        if (!typed.isEmpty() && !QFileInfo(typed).isDir()) {
+            const QString path = chosen().path;
+            if (path != typed)
+                selectFile(path);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    [[nodiscard]] const FileKind &kindOf(const QString &filter) const
+    {
+        return FileKinds.at(static_cast<std::size_t>(std::max<qsizetype>(0, m_filters.indexOf(filter))));
+    }
+
+    QStringList m_filters;
+};
 
 class QtExportDialogs : public ExportDialogs
 {
@@ -47,26 +92,11 @@ class QtExportDialogs : public ExportDialogs
 public:
     std::optional<SaveTarget> chooseSaveTarget(QWidget *parent) override
     {
-        QStringList filters;
-        for (const FileKind &kind : FileKinds())
-            filters << tr(kind.filter);
-        const auto kindOf = [&filters](const QString &filter) -> const FileKind & {
-            return FileKinds().at(std::max<qsizetype>(0, filters.indexOf(filter)));
-        };
         //: Title of the dialog that asks for a file to save the graph in.
-        QFileDialog dialog(parent, tr("บันทึกภาพกราฟ"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters(filters);
-        //: The file name the save dialog proposes.
-        dialog.selectFile(tr("กราฟ.png"));
-        dialog.setDefaultSuffix(SuffixOf(FileKinds().front().format));
-        // A name typed without a suffix gets the chosen kind's.
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&](const QString &filter) { dialog.setDefaultSuffix(SuffixOf(kindOf(filter).format)); });
+        SaveDialog dialog(parent, tr("บันทึกภาพกราฟ"));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        const FileKind &kind = kindOf(dialog.selectedNameFilter());
-        return SaveTarget{dialog.selectedFiles().front(), kind.format, kind.scale};
+        return dialog.chosen();
     }
 
     bool choosePrinter(QPrinter &printer, QWidget *parent) override

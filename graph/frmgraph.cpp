@@ -2,6 +2,7 @@
 
 #include "export_dialogs.h"
 #include "graph/graph_routines.h"
+#include "graph/graph_page.h"
 #include "platform/active_window.h"
 #include "platform/system_colors.h"
 
@@ -9,6 +10,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
@@ -74,6 +76,20 @@ private:
     const graph::GraphSurface &m_surface;
 };
 
+// The axis letters as the labels show them, for the graph's pictures; the
+// web address is not part of the graph.
+graph::AxisLetters AxisLettersOf(const frmGraph &graph)
+{
+    graph::AxisLetters letters;
+    for (const char *name : {"Label1", "Label2", "Label3", "Label4"}) {
+        const auto *label = graph.control<QLabel>(name);
+        letters.font = label->font();
+        letters.color = label->palette().color(label->foregroundRole());
+        letters.letters.push_back({label->text(), QRectF(label->geometry())});
+    }
+    return letters;
+}
+
 // Two decimals, without the "-0.00" of a value just below zero.
 QString TwoDecimals(double value)
 {
@@ -106,6 +122,7 @@ frmGraph::frmGraph()
     m_view->setObjectName(QStringLiteral("surface"));
     m_view->setGeometry(client()->rect());
     m_view->lower();
+    m_drawing.setAxisLetters(AxisLettersOf(*this));
     // The pointer's position is wanted while the user works in another window.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     //: The graph window's menu (right button or Menu key): copies the graph as a picture.
@@ -140,7 +157,7 @@ void frmGraph::followDevicePixelRatio()
 
 void frmGraph::copyGraph()
 {
-    QGuiApplication::clipboard()->setImage(m_drawing.surface().image());
+    QGuiApplication::clipboard()->setImage(m_drawing.picture(m_drawing.surface().devicePixelRatio()));
 }
 
 void frmGraph::saveGraph()
@@ -161,9 +178,7 @@ void frmGraph::printGraph()
     if (!painter.begin(&printer))
         //: A runtime error's message, when printing cannot start.
         throw RuntimeError(ErrorCode::PrinterError, tr("พิมพ์กราฟไม่ได้: เครื่องพิมพ์ไม่พร้อม"));
-    // The painter's origin is the printable area's corner.
-    const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    graph::PaintOnPage(m_drawing, painter, QRectF(QPointF(), printable));
+    graph::PrintGraph(m_drawing, painter, printer, QDate::currentDate());
     if (!painter.end())
         //: A runtime error's message, when printing fails on the way.
         throw RuntimeError(ErrorCode::PrinterError, tr("พิมพ์กราฟไม่ได้"));

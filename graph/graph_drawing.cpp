@@ -2,7 +2,7 @@
 
 #include "plotters.h"
 
-#include <QPainter>
+#include <utility>
 
 namespace graph {
 
@@ -30,10 +30,10 @@ QImage GraphDrawing::rendered(double devicePixelRatio) const
     return replayed(devicePixelRatio).image();
 }
 
-void GraphDrawing::paint(QPainter &painter) const
+QImage GraphDrawing::picture(double devicePixelRatio) const
 {
-    painter.fillRect(QRectF(QPointF(), QSizeF(m_logicalSize)), QColor(platform::ToQRgb(m_backColor)));
-    m_record.paint(painter, QSizeF(m_logicalSize));
+    const bool own = devicePixelRatio == m_surface.devicePixelRatio();
+    return WithAxisLetters(own ? m_surface.image() : rendered(devicePixelRatio), m_axisLetters);
 }
 
 namespace recording {

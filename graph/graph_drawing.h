@@ -1,8 +1,10 @@
 #pragma once
 
+#include "graph/axis_letters.h"
 #include "graph/drawing_record.h"
 
 #include <functional>
+#include <utility>
 
 namespace graph {
 
@@ -18,13 +20,20 @@ public:
     [[nodiscard]] DrawingRecord &record() { return m_record; }
     [[nodiscard]] const DrawingRecord &record() const { return m_record; }
     [[nodiscard]] QSize logicalSize() const { return m_logicalSize; }
+    // The color it shows before any grid is drawn.
+    [[nodiscard]] Color backColor() const { return m_backColor; }
+
+    // The letters its pictures carry over the drawing; none unless set.
+    void setAxisLetters(AxisLetters letters) { m_axisLetters = std::move(letters); }
+    [[nodiscard]] const AxisLetters &axisLetters() const { return m_axisLetters; }
 
     // Draws everything again at another ratio; the selected color stays.
     void setDevicePixelRatio(double devicePixelRatio);
     // The drawing as drawing it at that ratio from the start would give.
     [[nodiscard]] QImage rendered(double devicePixelRatio) const;
-    // The drawing as vectors in logical pixels (see DrawingRecord::paint).
-    void paint(QPainter &painter) const;
+    // The picture of the graph at that ratio: the drawing's pixels, those of
+    // the surface itself at its own ratio, with the axis letters over them.
+    [[nodiscard]] QImage picture(double devicePixelRatio) const;
 
 private:
     [[nodiscard]] GraphSurface replayed(double devicePixelRatio) const;
@@ -33,6 +42,7 @@ private:
     Color m_backColor; // before any grid is drawn
     GraphSurface m_surface;
     DrawingRecord m_record;
+    AxisLetters m_axisLetters;
 };
 
 // Where recorded drawing goes: asking for it may load the window that shows

@@ -1,32 +1,44 @@
 #include "graph_export.h"
 
+#include "graph_page.h"
+#include "graph_shapes.h"
+#include "svg_writer.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <algorithm>
+#include <array>
 
 namespace graph {
 
 namespace {
 
+constexpr std::array KnownFormats{ImageFormat::Png, ImageFormat::Svg, ImageFormat::Pdf};
+
 bool WritePng(const GraphDrawing &drawing, int scale, QIODevice &device)
 {
-    return drawing.rendered(scale).save(&device, "PNG");
+    return drawing.picture(scale).save(&device, "PNG");
 }
 
-bool WriteSvg(const GraphDrawing &drawing, QIODevice &device)
+bool WritePdf(const GraphDrawing &drawing, QIODevice &device)
 {
-    QSvgGenerator generator;
-    generator.setOutputDevice(&device);
-    generator.setSize(drawing.logicalSize());
-    generator.setViewBox(QRect(QPoint(), drawing.logicalSize()));
-    generator.setResolution(96); // logical pixels, as on a screen at 100 %
+    constexpr double MarginMillimetres = 15.0;
+    QPdfWriter writer(&device);
+    writer.setCreator(QStringLiteral("Curvista"));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres, MarginMillimetres),
+                    QPageLayout::Millimeter));
     QPainter painter;
-    if (!painter.begin(&generator))
+    if (!painter.begin(&writer))
         return false;
-    drawing.paint(painter);
+    PrintGraph(drawing, painter, writer, QDate::currentDate());
     return painter.end();
 }
 
@@ -36,12 +48,40 @@ bool Write(const GraphDrawing &drawing, const SaveTarget &target, QIODevice &dev
     case ImageFormat::Png:
         return WritePng(drawing, target.scale, device);
     case ImageFormat::Svg:
-        return WriteSvg(drawing, device);
+        return WriteSvg(ShapesOf(drawing), device);
+    case ImageFormat::Pdf:
+        return WritePdf(drawing, device);
     }
     return false;
 }
 
 } // namespace
+
+QString SuffixOf(ImageFormat format)
+{
+    switch (format) {
+    case ImageFormat::Png:
+        return QStringLiteral("png");
+    case ImageFormat::Svg:
+        return QStringLiteral("svg");
+    case ImageFormat::Pdf:
+        return QStringLiteral("pdf");
+    }
+    return {};
+}
+
+SaveTarget ResolveSaveTarget(const QString &typedPath, const SaveTarget &selected)
+{
+    const QString suffix = QFileInfo(typedPath).suffix();
+    const auto *known = std::find_if(KnownFormats.begin(), KnownFormats.end(), [&suffix](ImageFormat format) {
+        return suffix.compare(SuffixOf(format), Qt::CaseInsensitive) == 0;
+    });
+    if (known != KnownFormats.end())
+        return {typedPath, *known, *known == selected.format ? selected.scale : 1};
+    // "graph." already ends in the dot.
+    const QString dot = typedPath.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
+    return {typedPath + dot + SuffixOf(selected.format), selected.format, selected.scale};
+}
 
 void SaveGraph(const GraphDrawing &drawing, const SaveTarget &target)
 {
@@ -55,17 +95,6 @@ void SaveGraph(const GraphDrawing &drawing, const SaveTarget &target)
     //: A runtime error's message: %1 is the file, %2 the system's reason.
     const QString message = QCoreApplication::translate("SaveGraph", "บันทึกภาพกราฟลงแฟ้มนี้ไม่ได้:\n%1\n\n(%2)");
     throw platform::RuntimeError(platform::ErrorCode::PathFileAccessError, message.arg(target.path, reason));
-}
-
-void PaintOnPage(const GraphDrawing &drawing, QPainter &painter, QRectF page)
-{
-    const QSizeF size(drawing.logicalSize());
-    const double scale = std::min(page.width() / size.width(), page.height() / size.height());
-    painter.save();
-    painter.translate(page.center() - QPointF(size.width(), size.height()) * scale / 2.0);
-    painter.scale(scale, scale);
-    drawing.paint(painter);
-    painter.restore();
 }
 
 } // namespace graph

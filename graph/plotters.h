@@ -2,6 +2,9 @@
 
 #include "graph/drawing.h"
 
+#include <QRectF>
+
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -24,26 +27,68 @@ LinearEnds LinearSegment(Single m, Single c);
 // y = m*x + c as one segment from world x = 50 to x = -50; m and c are read only.
 void PlotLinear(const Single &m, const Single &c, const SurfaceSource &source);
 
+// The parabola loop's counter: a Double from -50 in steps of the Double
+// nearest 0.001, so rounding accumulates.
+constexpr double ParabolaStart = -50.0;
+constexpr double ParabolaEnd = 50.0;
+constexpr double ParabolaStep = 0.001;
+
+// One pass's world (x, y) at the counter: each product and sum formed in
+// double precision and stored to Single once, with its check.
+inline void ParabolaPass(double counter, Single a, Single b, Single c, Single &x, Single &y)
+{
+    x = static_cast<Single>(counter);
+    const double xd = x;
+    const double square = xd * xd; // exact for a Single x
+    const double t = square * static_cast<double>(a);
+    const double u = xd * static_cast<double>(b);
+    CheckDouble(t);
+    CheckDouble(u);
+    y = StoreSingle((t + u) + static_cast<double>(c));
+}
+
 // Runs the parabola's first passLimit passes (all 100001 unless fewer are
-// asked for), handing each pass's world (x, y) to plot. The counter is a
-// Double from -50 in steps of the Double nearest 0.001, so rounding
-// accumulates; each product and sum is formed in double precision and stored
-// to Single once, with its check.
+// asked for), handing each pass's world (x, y) to plot.
 template <class Plot> void ForEachParabolaPass(Single a, Single b, Single c, std::int32_t passLimit, Plot &&plot)
 {
-    constexpr double Start = -50.0;
-    constexpr double End = 50.0;
-    constexpr double Step = 0.001;
     std::int32_t pass = 0;
-    for (double counter = Start; !(counter > End) && pass < passLimit; counter += Step, ++pass) {
-        Single x = static_cast<Single>(counter);
-        const double xd = x;
-        const double square = xd * xd; // exact for a Single x
-        const double t = square * static_cast<double>(a);
-        const double u = xd * static_cast<double>(b);
-        CheckDouble(t);
-        CheckDouble(u);
-        Single y = StoreSingle((t + u) + static_cast<double>(c));
+    for (double counter = ParabolaStart; !(counter > ParabolaEnd) && pass < passLimit;
+         counter += ParabolaStep, ++pass) {
+        Single x = 0;
+        Single y = 0;
+        ParabolaPass(counter, a, b, c, x, y);
+        plot(x, y);
+    }
+}
+
+// Whether y = a*x^2 + b*x + c for x between from and to may come within a
+// pixel or so of the canvas rectangle; generous enough to cover the rounding
+// of the counter, of x and of y.
+bool ParabolaMayReach(Single a, Single b, Single c, double from, double to, const QRectF &canvas);
+
+// The passes of ForEachParabolaPass, for drawing a parabola again where only
+// what lands near the canvas rectangle matters: of each thousand passes whose
+// points all lie clearly outside it, only the first and the last are handed
+// on, so that a run into or out of the rectangle still sees its neighbours.
+template <class Plot>
+void ForEachParabolaPassNear(Single a, Single b, Single c, std::int32_t passLimit, const QRectF &canvas, Plot &&plot)
+{
+    constexpr std::int32_t Block = 1000;
+    std::int32_t pass = 0;
+    std::int32_t blockLast = 0;
+    bool near = true;
+    for (double counter = ParabolaStart; !(counter > ParabolaEnd) && pass < passLimit;
+         counter += ParabolaStep, ++pass) {
+        const bool blockFirst = pass % Block == 0;
+        if (blockFirst) {
+            blockLast = std::min({pass + Block, passLimit, ParabolaPasses}) - 1;
+            near = ParabolaMayReach(a, b, c, counter, counter + (blockLast - pass) * ParabolaStep, canvas);
+        }
+        if (!near && !blockFirst && pass != blockLast)
+            continue;
+        Single x = 0;
+        Single y = 0;
+        ParabolaPass(counter, a, b, c, x, y);
         plot(x, y);
     }
 }

@@ -95,6 +95,8 @@ inline void AddScriptRows()
         Parabola(d, 1, 0, 0);
         Parabola(d, -0.25f, 2, 5);
         Parabola(d, 1000, 0, -30);
+        // Narrow, at x = 3: its large terms cancel to the few units shown.
+        Parabola(d, 1e6f, -6e6f, 9e6f - 20.0f);
     });
     QTest::newRow("stopped parabola") << GraphScript([](GraphDrawing &d) {
         Grid(d, Light);

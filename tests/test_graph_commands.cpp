@@ -5,12 +5,17 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPageLayout>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
@@ -18,6 +23,12 @@
 using namespace platform;
 
 namespace {
+
+// The page the PDF is saved on, chosen here for the printer too.
+QPageLayout A4Page()
+{
+    return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter};
+}
 
 // What the file and print dialogs answer, and how often they were asked.
 struct DialogAnswers
@@ -46,6 +57,7 @@ public:
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(m_answers.pdfPath);
+        printer.setPageLayout(A4Page());
         return true;
     }
 
@@ -94,11 +106,46 @@ QStringList PopupEntries()
     return entries;
 }
 
-QImage RenderPdfPage(const QString &pdf, const QString &prefix)
+QImage RenderPdfPage(const QString &pdf, const QString &prefix, int dotsPerInch = 40)
 {
     QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"), pdf, prefix});
+                      {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-png"), pdf, prefix});
     return QImage(prefix + QStringLiteral("-1.png"));
+}
+
+// The axis letters' ink: nothing else on the graph or its page is this dark.
+bool LetterInk(QRgb pixel)
+{
+    return qRed(pixel) < 60 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+}
+
+// The four axis labels' places in the window's client area.
+QList<QRectF> AxisLabelPlaces(const frmGraph &graph)
+{
+    QList<QRectF> places;
+    for (const char *name : {"Label1", "Label2", "Label3", "Label4"})
+        places << QRectF(graph.control<QLabel>(name)->geometry());
+    return places;
+}
+
+// Whether the images agree everywhere outside the rectangle.
+bool SameOutside(const QImage &a, const QImage &b, const QRect &excluded)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (!excluded.contains(x, y) && a.pixel(x, y) != b.pixel(x, y))
+                return false;
+    return true;
+}
+
+QString ProcessOutput(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
@@ -165,8 +212,13 @@ private slots:
         QCOMPARE(m_answers.saveAsked, key == Qt::Key_S ? 1 : 0);
         QCOMPARE(m_answers.printAsked, key == Qt::Key_P ? 1 : 0);
         if (key == Qt::Key_C) {
-            copied.setDevicePixelRatio(graph.devicePixelRatioF());
-            QCOMPARE(copied, graph.surface().image());
+            // What the window shows, axis letters included, but the web address.
+            const QImage shown = graph.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QRectF address = QRectF(graph.control<QLabel>("Label6")->geometry());
+            const qreal ratio = graph.devicePixelRatioF();
+            const QRect excluded(address.topLeft().toPoint() * ratio, address.size().toSize() * ratio);
+            QVERIFY(!SameOutside(shown, graph.surface().image(), excluded));
+            QVERIFY(SameOutside(copied, shown, excluded));
         }
     }
 
@@ -247,6 +299,138 @@ private slots:
                 }
         QVERIFY2(std::abs(left - (page.width() - 1 - right)) <= 2,
                  qPrintable(QStringLiteral("margins %1 and %2").arg(left).arg(page.width() - 1 - right)));
+    }
+
+    void everyPictureHasTheAxisLettersAndNotTheAddress_data()
+    {
+        QTest::addColumn<QString>("output");
+        for (const char *output : {"clipboard", "PNG 1x", "PNG 2x", "PNG 4x", "SVG", "PDF", "print"})
+            QTest::newRow(output) << QString::fromLatin1(output);
+    }
+    void everyPictureHasTheAxisLettersAndNotTheAddress()
+    {
+        QFETCH(QString, output);
+        const QTemporaryDir dir;
+        frmGraph &graph = DrawnGraph();
+        const QString address = graph.control<QLabel>("Label6")->text();
+        QImage picture;
+        QRectF area; // the graph's place in the picture
+        if (output == QLatin1String("clipboard")) {
+            QTest::keyClick(&graph, Qt::Key_C, Qt::ControlModifier);
+            picture = QGuiApplication::clipboard()->image();
+        } else if (output.startsWith(QLatin1String("PNG"))) {
+            const int scale = output.mid(4, 1).toInt();
+            m_answers.saveTarget =
+                graph::SaveTarget{dir.filePath(QStringLiteral("graph.png")), graph::ImageFormat::Png, scale};
+            QTest::keyClick(&graph, Qt::Key_S, Qt::ControlModifier);
+            picture = QImage(m_answers.saveTarget->path);
+            QCOMPARE(picture.size(), QSize(465, 465) * scale);
+            // Nothing but the letters added to the drawing at that scale: no address.
+            const QImage drawn = graph.drawing().rendered(scale);
+            QList<QRect> letters;
+            for (const QRectF &place : AxisLabelPlaces(graph))
+                letters << QRectF(place.topLeft() * scale, place.size() * scale).toAlignedRect();
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (std::none_of(letters.begin(), letters.end(), [&](const QRect &r) { return r.contains(x, y); }))
+                        QCOMPARE(picture.pixel(x, y), drawn.pixel(x, y));
+        } else if (output == QLatin1String("SVG")) {
+            m_answers.saveTarget =
+                graph::SaveTarget{dir.filePath(QStringLiteral("graph.svg")), graph::ImageFormat::Svg, 1};
+            QTest::keyClick(&graph, Qt::Key_S, Qt::ControlModifier);
+            QFile file(m_answers.saveTarget->path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString svg = QString::fromUtf8(file.readAll());
+            QCOMPARE(svg.count(QStringLiteral("<text ")), 4);
+            QVERIFY(!svg.contains(address));
+            QSvgRenderer renderer(file.fileName());
+            picture = QImage(930, 930, QImage::Format_RGB32);
+            QPainter painter(&picture);
+            renderer.render(&painter);
+        } else {
+            const QString pdf = dir.filePath(QStringLiteral("graph.pdf"));
+            if (output == QLatin1String("PDF")) {
+                m_answers.saveTarget = graph::SaveTarget{pdf, graph::ImageFormat::Pdf, 1};
+                QTest::keyClick(&graph, Qt::Key_S, Qt::ControlModifier);
+            } else {
+                m_answers.pdfPath = pdf;
+                QTest::keyClick(&graph, Qt::Key_P, Qt::ControlModifier);
+            }
+            QVERIFY(!ProcessOutput(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(address));
+            picture = RenderPdfPage(pdf, dir.filePath(QStringLiteral("page")), 96);
+            // 15 mm margins, 180 mm wide, at 96 dots to the inch.
+            const double millimetre = 96.0 / 25.4;
+            area = QRectF(15 * millimetre, 15 * millimetre, 180 * millimetre, 180 * millimetre);
+        }
+        QVERIFY(!picture.isNull());
+        if (area.isEmpty())
+            area = QRectF(QPointF(), QSizeF(picture.size()));
+
+        const double scale = area.width() / 465.0;
+        QList<QRect> places;
+        for (const QRectF &place : AxisLabelPlaces(graph))
+            places << QRectF(area.topLeft() + place.topLeft() * scale, place.size() * scale)
+                          .toAlignedRect()
+                          .adjusted(-1, -1, 1, 1);
+        for (const QRect &place : places) {
+            int ink = 0;
+            for (int y = place.top(); y <= place.bottom(); ++y)
+                for (int x = place.left(); x <= place.right(); ++x)
+                    ink += picture.valid(x, y) && LetterInk(picture.pixel(x, y)) ? 1 : 0;
+            QVERIFY2(ink >= 4, qPrintable(QStringLiteral("no letter at (%1, %2)").arg(place.x()).arg(place.y())));
+        }
+        const QRect graphArea = area.toAlignedRect();
+        for (int y = graphArea.top(); y <= graphArea.bottom(); ++y)
+            for (int x = graphArea.left(); x <= graphArea.right(); ++x)
+                if (picture.valid(x, y) && LetterInk(picture.pixel(x, y)) &&
+                    std::none_of(places.begin(), places.end(), [&](const QRect &r) { return r.contains(x, y); }))
+                    QFAIL(qPrintable(QStringLiteral("letter ink at (%1, %2)").arg(x).arg(y)));
+    }
+
+    // The real save dialog: the typed suffix decides the format, the
+    // selected kind the suffix of a name typed without a known one.
+    void saveDialogWritesTheFormatTheNameSays_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("magic");
+        // clang-format off
+        QTest::newRow("PNG kind, .svg typed")   << 0 << "graph.svg" << "graph.svg"     << QByteArray("<?xml");
+        QTest::newRow("SVG kind, no suffix")    << 3 << "graph"     << "graph.svg"     << QByteArray("<?xml");
+        QTest::newRow("PDF kind, unknown .txt") << 4 << "notes.txt" << "notes.txt.pdf" << QByteArray("%PDF-");
+        QTest::newRow("PDF kind, .png typed")   << 4 << "graph.png" << "graph.png"     << QByteArray("\x89PNG");
+        // clang-format on
+    }
+    void saveDialogWritesTheFormatTheNameSays()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, magic);
+        graph::SetExportDialogsFactory(m_previous);
+        const QTemporaryDir dir;
+        frmGraph &graph = DrawnGraph();
+        bool answered = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog || answered)
+                return;
+            answered = true;
+            dialog->setDirectory(dir.path());
+            dialog->selectNameFilter(dialog->nameFilters().at(kind));
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        poll.start(20);
+        QTest::keyClick(&graph, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(answered);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList(written));
+        QFile file(dir.filePath(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(magic.size()), magic);
     }
 
     void hoverShowsTheWorldCoordinates_data()

@@ -6,8 +6,10 @@ and the screen do.
 Usage: dbus-run-session -- python3 scenarios.py PROGRAM [SCENARIO...]
 """
 
+import os
 import subprocess
 import sys
+import tempfile
 import traceback
 
 import pyatspi
@@ -298,6 +300,18 @@ def the_graph_offers_its_commands_when_active(program):
     program.wait_active("บันทึกภาพกราฟ")
     program.key("Escape")
     wait_for(lambda: graph.getState().contains(pyatspi.STATE_ACTIVE), "the graph window active again, nothing saved")
+    # A name typed with .svg is saved as SVG, whichever kind the dialog shows.
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "graph.svg")
+        program.key("ctrl+s")
+        program.wait_active("บันทึกภาพกราฟ")
+        program.key("ctrl+a")
+        program.type(path)
+        program.key("Return")
+        wait_for(lambda: os.path.exists(path), "the typed file to be saved")
+        with open(path, "rb") as saved:
+            expect(saved.read(5), b"<?xml", "the saved file's first bytes")
+        wait_for(lambda: graph.getState().contains(pyatspi.STATE_ACTIVE), "the graph window active again, saved")
 
 
 def qt_options_are_accepted(program):
