@@ -1,8 +1,8 @@
 #include "frmgraph.h"
 
 #include "export_dialogs.h"
-#include "graph/graph_routines.h"
 #include "graph/graph_page.h"
+#include "graph/graph_routines.h"
 #include "platform/active_window.h"
 #include "platform/system_colors.h"
 

@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextLayout>

@@ -119,7 +119,10 @@ public:
                                 static_cast<COLORREF>(value.blue()) << 16U;
         SetSysColors(1, &m_index, &chosen);
     }
-    ~ScopedSystemColor() { SetSysColors(1, &m_index, &m_previous); }
+    ~ScopedSystemColor()
+    {
+        SetSysColors(1, &m_index, &m_previous);
+    }
 #else
     ScopedSystemColor(Color /*color*/, QPalette::ColorRole role, const QColor &value)
         : m_previous(QGuiApplication::palette())
@@ -128,7 +131,10 @@ public:
         palette.setColor(role, value);
         QGuiApplication::setPalette(palette);
     }
-    ~ScopedSystemColor() { QGuiApplication::setPalette(m_previous); }
+    ~ScopedSystemColor()
+    {
+        QGuiApplication::setPalette(m_previous);
+    }
 #endif
     ScopedSystemColor(const ScopedSystemColor &) = delete;
     ScopedSystemColor &operator=(const ScopedSystemColor &) = delete;

@@ -70,6 +70,24 @@ and --help it takes the options every Qt program takes, such as
         <extracomment>Title of the dialog that asks for a printer.</extracomment>
         <translation>Print the graph</translation>
     </message>
+    <message>
+        <source>เอกสาร PDF หน้ากระดาษ A4 (*.pdf)</source>
+        <extracomment>The save kind that writes the printed page, graph and equations, as a PDF file.</extracomment>
+        <translation>PDF document, A4 page (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPage</name>
+    <message>
+        <source>(วาดไม่ครบ: ข้อผิดพลาดหยุดการวาดกลางทาง)</source>
+        <extracomment>After a parabola in the printed list whose drawing an error stopped.</extracomment>
+        <translation>(not drawn in full: an error stopped the drawing)</translation>
+    </message>
+    <message>
+        <source>วันที่ %1</source>
+        <extracomment>Under the printed graph; %1 is the date.</extracomment>
+        <translation>Date: %1</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
