@@ -2,7 +2,8 @@
 # Builds Qt for Windows (64-bit, MinGW-w64) from Debian's own qt6-base source
 # package, with only what Curvista needs, into a cache outside the clone, and
 # prints the installation's path. The cache is keyed by the Qt version, the
-# target and the options, so a later run on the same machine reuses it.
+# target, the compiler and the options, so a later run on the same machine
+# reuses it.
 #   CURVISTA_CACHE   where the cache lives (default ~/.cache/curvista)
 set -euo pipefail
 
@@ -41,7 +42,8 @@ options=(
   -DFEATURE_system_pcre2=OFF
   -DFEATURE_system_doubleconversion=OFF
 )
-key=$(printf '%s\n' "$source_version" "$target" "${options[@]}" "$(cat "$toolchain")" | sha256sum | cut -c1-12)
+compiler=$("$target-g++-posix" --version | head -n1)
+key=$(printf '%s\n' "$source_version" "$target" "$compiler" "${options[@]}" | sha256sum | cut -c1-12)
 cache=${CURVISTA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/curvista}
 prefix=$cache/qt-$source_version-$target-$key
 
