@@ -20,9 +20,6 @@ QColor SystemColor(Color color)
         return palette.color(QPalette::Text);
     case vbWindowFrame:
         return palette.color(QPalette::WindowText);
-    // The designs were made on the classic palette, where title-bar text is white.
-    case vbTitleBarText:
-        return Qt::white;
     case vbApplicationWorkspace:
         return palette.color(QPalette::Dark);
     case vbHighlight:

@@ -36,6 +36,15 @@ qint64 HeapInUse()
     ProcessEvents();
 #if defined(__SANITIZE_ADDRESS__)
     return static_cast<qint64>(__sanitizer_get_current_allocated_bytes());
+#elif defined(Q_OS_WIN)
+    // Windows's C runtime has no running count: add up its blocks in use.
+    _HEAPINFO block{};
+    qint64 used = 0;
+    while (_heapwalk(&block) == _HEAPOK) {
+        if (block._useflag == _USEDENTRY)
+            used += static_cast<qint64>(block._size);
+    }
+    return used;
 #else
     return static_cast<qint64>(mallinfo2().uordblks);
 #endif

@@ -1,20 +1,44 @@
 # Run at install time: copies beside the program every DLL that the
 # installed executables and plugins import, directly or through each other,
 # from the Qt and MinGW folders (dll_dirs), as objdump reads the imports.
+# Windows matches DLL names in any case; the folders here are case-sensitive.
 # What none of those folders holds is part of Windows itself.
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM "windows+pe")
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL "objdump")
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND "${objdump}")
+cmake_policy(VERSION 3.25)
 set(folder "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
-file(GLOB executables "${folder}/*.exe")
+foreach(dir IN LISTS dll_dirs)
+  file(GLOB dlls "${dir}/*.dll")
+  foreach(dll IN LISTS dlls)
+    cmake_path(GET dll FILENAME name)
+    string(TOLOWER "${name}" name)
+    if(NOT DEFINED available_${name})
+      set(available_${name} "${dll}")
+    endif()
+  endforeach()
+endforeach()
+
+file(GLOB queue "${folder}/*.exe")
 file(GLOB_RECURSE plugins "${folder}/*/*.dll")
-file(GET_RUNTIME_DEPENDENCIES
-  EXECUTABLES ${executables}
-  MODULES ${plugins}
-  DIRECTORIES ${dll_dirs}
-  PRE_EXCLUDE_REGEXES "^api-ms-" "^ext-ms-"
-  RESOLVED_DEPENDENCIES_VAR resolved
-  UNRESOLVED_DEPENDENCIES_VAR system)
-file(INSTALL ${resolved} DESTINATION "${folder}")
+list(APPEND queue ${plugins})
+set(shipped "")
+set(system "")
+while(queue)
+  list(POP_FRONT queue module)
+  execute_process(COMMAND "${objdump}" -p "${module}" OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${headers}")
+  foreach(import IN LISTS imports)
+    string(REPLACE "DLL Name: " "" name "${import}")
+    string(TOLOWER "${name}" name)
+    if(DEFINED available_${name})
+      if(NOT available_${name} IN_LIST shipped)
+        list(APPEND shipped "${available_${name}}")
+        list(APPEND queue "${available_${name}}")
+      endif()
+    elseif(NOT name IN_LIST system)
+      list(APPEND system "${name}")
+    endif()
+  endforeach()
+endwhile()
+file(INSTALL ${shipped} DESTINATION "${folder}")
+list(SORT system)
 list(JOIN system ", " system)
 message(STATUS "Left to Windows: ${system}")

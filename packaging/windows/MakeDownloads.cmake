@@ -2,6 +2,7 @@
 # the installer, whose file lists are written from the folder itself so that
 # the uninstaller removes exactly what was installed.
 #   folder, zip, setup, nsi_template, ico, makensis, and the version record
+cmake_minimum_required(VERSION 3.25)
 cmake_path(GET folder PARENT_PATH stage)
 cmake_path(GET folder FILENAME name)
 file(REMOVE ${zip} ${setup})
