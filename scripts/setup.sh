@@ -35,7 +35,7 @@ windows_packages=(
   qt6-base-dev-tools dpkg-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64 nsis
-  xdotool xclip imagemagick x11-utils python3 python3-pyatspi gir1.2-atspi-2.0
+  xdotool imagemagick x11-utils python3 python3-pyatspi gir1.2-atspi-2.0
 )
 
 case "$task" in
