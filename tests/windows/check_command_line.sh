@@ -7,8 +7,6 @@ set -uo pipefail
 exe=$1
 # The answers in English: Wine takes its language from the locale.
 export LC_ALL=en_US.UTF-8
-# The answers in English: Wine takes its language from the locale.
-export LC_ALL=en_US.UTF-8
 out=$(mktemp)
 err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
