@@ -5,7 +5,7 @@
 #include "dialogs/frmopt.h"
 #include "dialogs/frmpara.h"
 #include "graph/frmgraph.h"
-#include "graph/graph_routines.h"
+#include "graph/graph_mdl_routines.h"
 #include "platform/system_colors.h"
 
 #include <QAction>

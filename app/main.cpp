@@ -50,5 +50,6 @@ int main(int argc, char *argv[])
     graph_mdl::Main();
     const int exitCode = QApplication::exec();
     platform::ResetForms();
+    graph_mdl::ResetGraph();
     return exitCode;
 }

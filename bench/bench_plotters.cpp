@@ -1,6 +1,7 @@
 // Speed of the graph engine against the floor of its own arithmetic and
 // against a direct port. Prints the ratios of medians measured in this run.
 #include "graph/graph_export.h"
+#include "graph/graph_model.h"
 #include "graph/plotters.h"
 
 #include <QFileInfo>
@@ -35,10 +36,9 @@ graph::GraphSurface MakeSurface()
 
 void BM_PlotParabola(benchmark::State &state)
 {
-    graph::GraphSurface surface = MakeSurface();
-    const graph::SurfaceSource source = [&surface]() -> graph::GraphSurface & { return surface; };
+    graph::GraphModel graph(ClientSize, platform::RGB(255, 255, 255));
     for (auto _ : state) {
-        graph::PlotParabola(A, B, C, source);
+        graph.plotParabola(A, B, C);
         benchmark::ClobberMemory();
     }
 }
@@ -104,10 +104,9 @@ void BM_DrawGrid(benchmark::State &state)
 
 void BM_PlotLinear(benchmark::State &state)
 {
-    graph::GraphSurface surface = MakeSurface();
-    const graph::SurfaceSource source = [&surface]() -> graph::GraphSurface & { return surface; };
+    graph::GraphModel graph(ClientSize, platform::RGB(255, 255, 255));
     for (auto _ : state) {
-        graph::PlotLinear(1.0f, 10.0f, source);
+        graph.plotLinear(1.0f, 10.0f);
         benchmark::ClobberMemory();
     }
 }
@@ -124,12 +123,12 @@ graph::RecordedParabola HundredthParabola(int i)
 
 void BM_HundredParabolas(benchmark::State &state)
 {
-    graph::GraphSurface surface(ClientSize, HighRatio, qRgb(255, 255, 255));
-    const graph::SurfaceSource source = [&surface]() -> graph::GraphSurface & { return surface; };
+    graph::GraphModel graph(ClientSize, platform::RGB(255, 255, 255));
+    graph.setDevicePixelRatio(HighRatio);
     for (auto _ : state) {
         for (int i = 0; i < Curves; ++i) {
             const graph::RecordedParabola p = HundredthParabola(i);
-            graph::PlotParabola(p.a, p.b, p.c, source);
+            graph.plotParabola(p.a, p.b, p.c);
         }
         benchmark::ClobberMemory();
     }
@@ -138,9 +137,11 @@ void BM_HundredParabolas(benchmark::State &state)
 // A fresh surface at ratio 2 with the record of the same hundred drawn again.
 void BM_ReplayHundredCurves(benchmark::State &state)
 {
-    graph::GraphDrawing drawing(ClientSize, 1.0, platform::RGB(255, 255, 255));
-    for (int i = 0; i < Curves; ++i)
-        drawing.record().recordCurve(HundredthParabola(i));
+    graph::GraphModel drawing(ClientSize, platform::RGB(255, 255, 255));
+    for (int i = 0; i < Curves; ++i) {
+        const graph::RecordedParabola p = HundredthParabola(i);
+        drawing.plotParabola(p.a, p.b, p.c);
+    }
     for (auto _ : state) {
         QImage image = drawing.rendered(HighRatio);
         benchmark::DoNotOptimize(image.constBits());
@@ -149,29 +150,28 @@ void BM_ReplayHundredCurves(benchmark::State &state)
 
 void BM_SavePngAt4x(benchmark::State &state)
 {
-    graph::GraphDrawing drawing(ClientSize, 1.0, platform::RGB(255, 255, 255));
-    graph::recording::DrawGrid(drawing, {platform::RGB(255, 255, 255), platform::RGB(220, 220, 220),
-                                         platform::RGB(100, 100, 100), platform::RGB(0, 0, 0)});
-    for (int i = 0; i < 5; ++i)
-        drawing.record().recordCurve(HundredthParabola(i * 20));
+    graph::GraphModel drawing(ClientSize, platform::RGB(255, 255, 255));
+    drawing.drawGrid({platform::RGB(255, 255, 255), platform::RGB(220, 220, 220), platform::RGB(100, 100, 100),
+                      platform::RGB(0, 0, 0)});
+    for (int i = 0; i < 5; ++i) {
+        const graph::RecordedParabola p = HundredthParabola(i * 20);
+        drawing.plotParabola(p.a, p.b, p.c);
+    }
     const QTemporaryDir dir;
     const graph::SaveTarget target{dir.filePath(QStringLiteral("graph.png")), graph::ImageFormat::Png, 4};
     for (auto _ : state)
         graph::SaveGraph(drawing, target);
 }
 
-// The grid with y = x^2, or with the hundred parabolas, for the file savers.
-graph::GraphDrawing SavedDrawing(int parabolas)
+// Draws the grid with y = x^2, or with the hundred parabolas, for the file savers.
+void DrawSaved(graph::GraphModel &drawing, int parabolas)
 {
-    graph::GraphDrawing drawing(ClientSize, 1.0, platform::RGB(255, 255, 255));
-    graph::recording::DrawGrid(drawing, {platform::RGB(255, 255, 255), platform::RGB(220, 220, 220),
-                                         platform::RGB(100, 100, 100), platform::RGB(0, 0, 0)});
-    const graph::DrawingSource source = [&drawing]() -> graph::GraphDrawing & { return drawing; };
+    drawing.drawGrid({platform::RGB(255, 255, 255), platform::RGB(220, 220, 220), platform::RGB(100, 100, 100),
+                      platform::RGB(0, 0, 0)});
     for (int i = 0; i < parabolas; ++i) {
         const graph::RecordedParabola p = parabolas == 1 ? graph::RecordedParabola{A, B, C} : HundredthParabola(i);
-        graph::recording::PlotParabola(p.a, p.b, p.c, source);
+        drawing.plotParabola(p.a, p.b, p.c);
     }
-    return drawing;
 }
 
 std::map<std::string, qint64> savedBytes;
@@ -180,7 +180,8 @@ std::map<std::string, qint64> savedBytes;
 // notes the file's size.
 void SaveRepeatedly(benchmark::State &state, graph::ImageFormat format, const char *name)
 {
-    const graph::GraphDrawing drawing = SavedDrawing(static_cast<int>(state.range(0)));
+    graph::GraphModel drawing(ClientSize, platform::RGB(255, 255, 255));
+    DrawSaved(drawing, static_cast<int>(state.range(0)));
     const QTemporaryDir dir;
     const graph::SaveTarget target{dir.filePath(QString::fromLatin1(name)), format, 1};
     for (auto _ : state)

@@ -1,6 +1,6 @@
 #include "frmlinear.h"
 
-#include "graph/graph_routines.h"
+#include "graph/graph_mdl_routines.h"
 #include "settings/settings.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "frmpara.h"
 
-#include "graph/graph_routines.h"
+#include "graph/graph_mdl_routines.h"
 
 #include <QLabel>
 #include <QLineEdit>

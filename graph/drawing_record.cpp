@@ -1,7 +1,5 @@
 #include "drawing_record.h"
 
-#include "replay.h"
-
 namespace graph {
 
 void DrawingRecord::recordGrid(const GridColors &colors)
@@ -18,11 +16,6 @@ void DrawingRecord::recordCurve(const RecordedCurve &curve)
 std::size_t DrawingRecord::memoryBytes() const
 {
     return sizeof(*this) + m_curves.capacity() * sizeof(RecordedCurve);
-}
-
-void DrawingRecord::replay(GraphSurface &surface) const
-{
-    replay::Replay(*this, surface, surface.image().deviceIndependentSize());
 }
 
 } // namespace graph

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "graph/drawing.h"
+#include "graph/grid.h"
+#include "graph/surface.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +18,8 @@ struct RecordedPoint
     Single x;
     Single y;
     Color color;
+
+    bool operator==(const RecordedPoint &) const = default;
 };
 
 struct RecordedSegment
@@ -26,6 +29,8 @@ struct RecordedSegment
     Single x2;
     Single y2;
     Color color;
+
+    bool operator==(const RecordedSegment &) const = default;
 };
 
 struct RecordedLinear
@@ -33,6 +38,8 @@ struct RecordedLinear
     Single m;
     Single c;
     Color color;
+
+    bool operator==(const RecordedLinear &) const = default;
 };
 
 struct RecordedParabola
@@ -42,29 +49,44 @@ struct RecordedParabola
     Single c;
     Color color;
     std::int32_t passes; // drawn before an error stopped it, or all of them
+
+    bool operator==(const RecordedParabola &) const = default;
 };
 
 using RecordedCurve = std::variant<RecordedPoint, RecordedSegment, RecordedLinear, RecordedParabola>;
 
-// What was drawn on a graph since it was created: the grid with its colors,
+// What a graph shows: the color it was created in, the grid with its colors,
 // then each curve in order. Enough to draw it all again at any ratio.
 class DrawingRecord
 {
 public:
+    explicit DrawingRecord(Color freshColor = 0) : m_freshColor(freshColor) {}
+
     // The grid erases everything before it, so the record starts again with it.
     void recordGrid(const GridColors &colors);
     void recordCurve(const RecordedCurve &curve);
+    void removeLastCurve()
+    {
+        if (!m_curves.empty())
+            m_curves.pop_back();
+    }
+
+    // What the graph shows before any grid is drawn.
+    [[nodiscard]] Color freshColor() const { return m_freshColor; }
+    // The color the next curve is drawn in: the plot color the grid left
+    // selected, or the window's own until a grid is drawn.
+    [[nodiscard]] Color foreColor() const { return m_grid ? m_grid->plot : Color(0); }
+    [[nodiscard]] bool empty() const { return !m_grid && m_curves.empty(); }
 
     [[nodiscard]] const std::optional<GridColors> &grid() const { return m_grid; }
     [[nodiscard]] const std::vector<RecordedCurve> &curves() const { return m_curves; }
     // The bytes the record holds, spare capacity included.
     [[nodiscard]] std::size_t memoryBytes() const;
 
-    // Draws it all again on a surface that shows nothing but its back color;
-    // leaves the last color drawn in selected.
-    void replay(GraphSurface &surface) const;
+    bool operator==(const DrawingRecord &) const = default;
 
 private:
+    Color m_freshColor;
     std::optional<GridColors> m_grid;
     std::vector<RecordedCurve> m_curves;
 };

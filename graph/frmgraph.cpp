@@ -1,8 +1,8 @@
 #include "frmgraph.h"
 
 #include "export_dialogs.h"
+#include "graph/graph_mdl_routines.h"
 #include "graph/graph_page.h"
-#include "graph/graph_routines.h"
 #include "platform/active_window.h"
 #include "platform/system_colors.h"
 
@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QToolTip>
+#include <QWindow>
 
 #include <cmath>
 
@@ -54,14 +55,16 @@ FormDesign Design()
     };
 }
 
-// Paints the surface; everything else is drawn by the labels above it.
+// Paints the graph's surface, again whenever the graph changes; everything
+// else is drawn by the labels above it.
 class SurfaceView : public QWidget
 {
 public:
-    SurfaceView(const graph::GraphSurface &surface, QWidget *parent) : QWidget(parent), m_surface(surface)
+    SurfaceView(const graph::GraphModel &graph, QWidget *parent) : QWidget(parent), m_graph(graph)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_StaticContents);
+        connect(&graph, &graph::GraphModel::changed, this, qOverload<>(&QWidget::update));
     }
 
 protected:
@@ -69,11 +72,11 @@ protected:
     {
         QPainter painter(this);
         painter.setClipRect(event->rect());
-        painter.drawImage(QPointF(0, 0), m_surface.image());
+        painter.drawImage(QPointF(0, 0), m_graph.surface().image());
     }
 
 private:
-    const graph::GraphSurface &m_surface;
+    const graph::GraphModel &m_graph;
 };
 
 // The axis letters as the labels show them, for the graph's pictures; the
@@ -96,33 +99,26 @@ QString TwoDecimals(double value)
     return QString::number(std::round(value * 100.0) / 100.0 + 0.0, 'f', 2);
 }
 
-// graph_mdl's routines draw on this window, loading it (hidden) when it is not
-// loaded; installed as the program loads, since any drawing may come first.
-void DrawOnTheGraphWindow()
-{
-    graph_mdl::SetDrawingTarget({
-        .drawing = []() -> graph::GraphDrawing & { return Instance<frmGraph>().drawing(); },
-        .changed =
-            [] {
-                if (frmGraph *window = LoadedInstance<frmGraph>())
-                    window->surfaceChanged();
-            },
-    });
-}
-
 } // namespace
 
-Q_CONSTRUCTOR_FUNCTION(DrawOnTheGraphWindow)
-
-frmGraph::frmGraph()
-    : Form(Design()), m_drawing(QSize(TwipsToPixels(ClientTwips), TwipsToPixels(ClientTwips)), devicePixelRatioF(),
-                                FromQRgb(ToQColor(vbTitleBarText).rgb()))
+QSize frmGraph::ClientSize()
 {
-    m_view = new SurfaceView(m_drawing.surface(), client());
+    return {TwipsToPixels(ClientTwips), TwipsToPixels(ClientTwips)};
+}
+
+Color frmGraph::FreshColor()
+{
+    return FromQRgb(ToQColor(vbTitleBarText).rgb());
+}
+
+frmGraph::frmGraph() : Form(Design()), m_model(graph_mdl::Graph())
+{
+    m_model.setDevicePixelRatio(devicePixelRatioF());
+    m_view = new SurfaceView(m_model, client());
     m_view->setObjectName(QStringLiteral("surface"));
     m_view->setGeometry(client()->rect());
     m_view->lower();
-    m_drawing.setAxisLetters(AxisLettersOf(*this));
+    m_model.setAxisLetters(AxisLettersOf(*this));
     // The pointer's position is wanted while the user works in another window.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     //: The graph window's menu (right button or Menu key): copies the graph as a picture.
@@ -142,22 +138,27 @@ void frmGraph::addCommand(const QString &text, const QKeySequence &shortcut, voi
     m_commands.append(action);
 }
 
-void frmGraph::surfaceChanged()
+void frmGraph::Form_Unload()
 {
-    m_view->update();
+    m_model.clear(FreshColor());
 }
 
 void frmGraph::followDevicePixelRatio()
 {
-    if (devicePixelRatioF() == m_drawing.surface().devicePixelRatio())
-        return;
-    m_drawing.setDevicePixelRatio(devicePixelRatioF());
-    m_view->update();
+    m_model.setDevicePixelRatio(devicePixelRatioF());
+}
+
+void frmGraph::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    if (QWindow *window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, &frmGraph::followDevicePixelRatio, Qt::UniqueConnection);
+    followDevicePixelRatio();
 }
 
 void frmGraph::copyGraph()
 {
-    QGuiApplication::clipboard()->setImage(m_drawing.picture(m_drawing.surface().devicePixelRatio()));
+    QGuiApplication::clipboard()->setImage(m_model.picture(m_model.surface().devicePixelRatio()));
 }
 
 void frmGraph::saveGraph()
@@ -165,7 +166,7 @@ void frmGraph::saveGraph()
     const std::optional<graph::SaveTarget> target =
         OverActiveWindow([](QWidget *owner) { return graph::CreateExportDialogs()->chooseSaveTarget(owner); });
     if (target)
-        graph::SaveGraph(m_drawing, *target);
+        graph::SaveGraph(m_model, *target);
 }
 
 void frmGraph::printGraph()
@@ -178,7 +179,7 @@ void frmGraph::printGraph()
     if (!painter.begin(&printer))
         //: A runtime error's message, when printing cannot start.
         throw RuntimeError(ErrorCode::PrinterError, tr("พิมพ์กราฟไม่ได้: เครื่องพิมพ์ไม่พร้อม"));
-    graph::PrintGraph(m_drawing, painter, printer, QDate::currentDate());
+    graph::PrintGraph(m_model, painter, printer, QDate::currentDate());
     if (!painter.end())
         //: A runtime error's message, when printing fails on the way.
         throw RuntimeError(ErrorCode::PrinterError, tr("พิมพ์กราฟไม่ได้"));
@@ -190,15 +191,14 @@ bool frmGraph::event(QEvent *event)
     case QEvent::ToolTip:
         showWorldPosition(static_cast<const QHelpEvent &>(*event));
         return true;
-    case QEvent::ScreenChangeInternal:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    case QEvent::DevicePixelRatioChange:
-#endif
-    {
+    // The ratio may change on the same screen.
+    case QEvent::DevicePixelRatioChange: {
         const bool handled = Form::event(event);
         followDevicePixelRatio();
         return handled;
     }
+#endif
     default:
         return Form::event(event);
     }

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "graph/graph_drawing.h"
+#include "graph/graph_model.h"
 #include "platform/form.h"
 
 class QAction;
 class QHelpEvent;
 class QKeySequence;
 
-// The graph window: shows the persistent drawing surface under its labels,
-// follows its screen's device pixel ratio, and copies, saves and prints the
-// graph from its context menu and shortcuts.
+// The graph window: shows the graph's surface under its labels, follows its
+// screen's device pixel ratio, and copies, saves and prints the graph from its
+// context menu and shortcuts. Unloading it wipes the graph, as unloading a
+// window destroys what was drawn on it.
 class frmGraph : public platform::Form
 {
     Q_OBJECT
@@ -17,13 +18,17 @@ class frmGraph : public platform::Form
 public:
     frmGraph();
 
-    [[nodiscard]] graph::GraphDrawing &drawing() { return m_drawing; }
-    [[nodiscard]] graph::GraphSurface &surface() { return m_drawing.surface(); }
-    // Shows what was drawn on the surface since the last repaint.
-    void surfaceChanged();
+    // The client area's size, and the color the design gives it before any grid.
+    static QSize ClientSize();
+    static platform::Color FreshColor();
+
+    [[nodiscard]] graph::GraphModel &model() { return m_model; }
+    [[nodiscard]] const graph::GraphSurface &surface() const { return m_model.surface(); }
 
 protected:
+    void Form_Unload() override;
     bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Right click, or the Menu key: the window system sends both as this event.
     void contextMenuEvent(QContextMenuEvent *event) override;
 
@@ -36,7 +41,7 @@ private:
     void addCommand(const QString &text, const QKeySequence &shortcut, void (frmGraph::*command)());
     void showWorldPosition(const QHelpEvent &event);
 
-    graph::GraphDrawing m_drawing;
+    graph::GraphModel &m_model;
     QWidget *m_view = nullptr;
     QList<QAction *> m_commands;
 };

@@ -21,12 +21,12 @@ namespace {
 
 constexpr std::array KnownFormats{ImageFormat::Png, ImageFormat::Svg, ImageFormat::Pdf};
 
-bool WritePng(const GraphDrawing &drawing, int scale, QIODevice &device)
+bool WritePng(const GraphModel &drawing, int scale, QIODevice &device)
 {
     return drawing.picture(scale).save(&device, "PNG");
 }
 
-bool WritePdf(const GraphDrawing &drawing, QIODevice &device)
+bool WritePdf(const GraphModel &drawing, QIODevice &device)
 {
     constexpr double MarginMillimetres = 15.0;
     QPdfWriter writer(&device);
@@ -42,7 +42,7 @@ bool WritePdf(const GraphDrawing &drawing, QIODevice &device)
     return painter.end();
 }
 
-bool Write(const GraphDrawing &drawing, const SaveTarget &target, QIODevice &device)
+bool Write(const GraphModel &drawing, const SaveTarget &target, QIODevice &device)
 {
     switch (target.format) {
     case ImageFormat::Png:
@@ -83,7 +83,7 @@ SaveTarget ResolveSaveTarget(const QString &typedPath, const SaveTarget &selecte
     return {typedPath + dot + SuffixOf(selected.format), selected.format, selected.scale};
 }
 
-void SaveGraph(const GraphDrawing &drawing, const SaveTarget &target)
+void SaveGraph(const GraphModel &drawing, const SaveTarget &target)
 {
     // Written beside the target and renamed over it once complete.
     QSaveFile file(target.path);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/graph_drawing.h"
+#include "graph/graph_model.h"
 
 #include <QString>
 
@@ -27,6 +27,6 @@ SaveTarget ResolveSaveTarget(const QString &typedPath, const SaveTarget &selecte
 
 // Writes the whole file or, failing, raises a runtime error that names the
 // file and the reason; an existing file is replaced only by a complete one.
-void SaveGraph(const GraphDrawing &drawing, const SaveTarget &target);
+void SaveGraph(const GraphModel &drawing, const SaveTarget &target);
 
 } // namespace graph

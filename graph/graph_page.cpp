@@ -65,7 +65,7 @@ std::vector<EquationLine> EquationLines(const DrawingRecord &record)
     return lines;
 }
 
-void PrintGraph(const GraphDrawing &drawing, QPainter &painter, QPagedPaintDevice &device, QDate date)
+void PrintGraph(const GraphModel &drawing, QPainter &painter, QPagedPaintDevice &device, QDate date)
 {
     const double scale = device.logicalDpiY() / PageDotsPerInch;
     const QSizeF area = device.pageLayout().paintRectPixels(device.logicalDpiY()).size() / scale;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/graph_drawing.h"
+#include "graph/graph_model.h"
 
 #include <QDate>
 #include <QString>
@@ -27,6 +27,6 @@ std::vector<EquationLine> EquationLines(const DrawingRecord &record);
 // The printed page: the graph across the printable width at the top (smaller
 // only when the page is too short to leave room for a line under it), under
 // it the list of equations and the date, going on to further pages as needed.
-void PrintGraph(const GraphDrawing &drawing, QPainter &painter, QPagedPaintDevice &device, QDate date);
+void PrintGraph(const GraphModel &drawing, QPainter &painter, QPagedPaintDevice &device, QDate date);
 
 } // namespace graph

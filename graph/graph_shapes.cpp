@@ -1,6 +1,6 @@
 #include "graph_shapes.h"
 
-#include "replay.h"
+#include "graph/curve_drawing.h"
 
 #include <QPainter>
 
@@ -168,14 +168,14 @@ private:
 
 } // namespace
 
-GraphShapes ShapesOf(const GraphDrawing &drawing)
+GraphShapes ShapesOf(const GraphModel &drawing)
 {
     GraphShapes shapes{.size = QSizeF(drawing.logicalSize()),
-                       .background = platform::ToQRgb(drawing.backColor()),
+                       .background = platform::ToQRgb(drawing.record().freshColor()),
                        .groups = {},
                        .letters = drawing.axisLetters()};
     ShapeBuilder builder(shapes);
-    replay::Replay(drawing.record(), builder, shapes.size);
+    DrawRecord(drawing.record(), builder, shapes.size);
     builder.endRun();
     return shapes;
 }

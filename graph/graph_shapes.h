@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graph/axis_letters.h"
-#include "graph/graph_drawing.h"
+#include "graph/graph_model.h"
 
 #include <QLineF>
 #include <QPolygonF>
@@ -37,7 +37,7 @@ struct GraphShapes
 // side passes within this many logical pixels of, measured along Y.
 constexpr double RunTolerance = 0.05;
 
-GraphShapes ShapesOf(const GraphDrawing &drawing);
+GraphShapes ShapesOf(const GraphModel &drawing);
 
 // Paints them with a painter whose unit is the logical pixel.
 void PaintShapes(QPainter &painter, const GraphShapes &shapes);

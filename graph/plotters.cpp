@@ -45,16 +45,4 @@ bool ParabolaMayReach(Single a, Single b, Single c, double from, double to, cons
     return !(bottom < canvas.top() - CanvasSlack || top > canvas.bottom() + CanvasSlack);
 }
 
-void PlotLinear(const Single &m, const Single &c, const SurfaceSource &source)
-{
-    LinearEnds ends = LinearSegment(m, c);
-    PlotSegment(ends.x1, ends.y1, ends.x2, ends.y2, source);
-}
-
-void PlotParabola(const Single &a, const Single &b, const Single &c, const SurfaceSource &source)
-{
-    Canvas canvas(source);
-    ForEachParabolaPass(a, b, c, [&canvas](Single &x, Single &y) { PlotPoint(x, y, canvas); });
-}
-
 } // namespace graph

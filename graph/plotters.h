@@ -1,6 +1,7 @@
 #pragma once
 
-#include "graph/drawing.h"
+#include "graph/mapping.h"
+#include "graph/surface.h"
 
 #include <QRectF>
 
@@ -23,9 +24,6 @@ struct LinearEnds
     Single y2;
 };
 LinearEnds LinearSegment(Single m, Single c);
-
-// y = m*x + c as one segment from world x = 50 to x = -50; m and c are read only.
-void PlotLinear(const Single &m, const Single &c, const SurfaceSource &source);
 
 // The parabola loop's counter: a Double from -50 in steps of the Double
 // nearest 0.001, so rounding accumulates.
@@ -97,8 +95,5 @@ template <class Plot> void ForEachParabolaPass(Single a, Single b, Single c, Plo
 {
     ForEachParabolaPass(a, b, c, ParabolaPasses, std::forward<Plot>(plot));
 }
-
-// y = a*x^2 + b*x + c as 100001 points; the passes before an overflow stay drawn.
-void PlotParabola(const Single &a, const Single &b, const Single &c, const SurfaceSource &source);
 
 } // namespace graph

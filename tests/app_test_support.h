@@ -10,6 +10,7 @@
 inline void ResetProgram()
 {
     platform::ResetForms();
+    graph_mdl::ResetGraph();
     graph_mdl::LinearSlope = 0;
     graph_mdl::LinearIntercept = 0;
     graph_mdl::AxisColor = 0;

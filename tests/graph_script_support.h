@@ -1,18 +1,18 @@
 #pragma once
 
-#include "graph/graph_drawing.h"
+#include "graph/graph_model.h"
 
 #include <QTest>
 
 #include <functional>
 
-// A sequence of graph routines run on a drawing, recorded as the window does.
-using GraphScript = std::function<void(graph::GraphDrawing &)>;
+// A sequence of graph routines run on a graph.
+using GraphScript = std::function<void(graph::GraphModel &)>;
 Q_DECLARE_METATYPE(GraphScript)
 
 namespace scripts {
 
-using graph::GraphDrawing;
+using graph::GraphModel;
 using graph::Single;
 using platform::RGB;
 
@@ -24,42 +24,43 @@ const graph::GridColors Light{
 const graph::GridColors Dark{
     .background = RGB(0, 0, 60), .grid = RGB(40, 40, 90), .axis = RGB(250, 250, 0), .plot = RGB(255, 0, 0)};
 
-inline graph::DrawingSource SourceOf(GraphDrawing &drawing)
+inline void Grid(GraphModel &graph, const graph::GridColors &colors)
 {
-    return [&drawing]() -> GraphDrawing & { return drawing; };
+    graph.drawGrid(colors);
 }
 
-inline void Grid(GraphDrawing &drawing, const graph::GridColors &colors)
+inline void Linear(GraphModel &graph, Single m, Single c)
 {
-    graph::recording::DrawGrid(drawing, colors);
+    graph.plotLinear(m, c);
 }
 
-inline void Linear(GraphDrawing &drawing, Single m, Single c)
+inline void Parabola(GraphModel &graph, Single a, Single b, Single c)
 {
-    graph::recording::PlotLinear(m, c, SourceOf(drawing));
+    graph.plotParabola(a, b, c);
 }
 
-inline void Parabola(GraphDrawing &drawing, Single a, Single b, Single c)
+inline void Point(GraphModel &graph, Single x, Single y)
 {
-    graph::recording::PlotParabola(a, b, c, SourceOf(drawing));
+    graph.plotPoint(x, y);
 }
 
-inline void Point(GraphDrawing &drawing, Single x, Single y)
+inline void Segment(GraphModel &graph, Single x1, Single y1, Single x2, Single y2)
 {
-    graph::recording::PlotPoint(x, y, SourceOf(drawing));
+    graph.plotSegment(x1, y1, x2, y2);
 }
 
-inline void Segment(GraphDrawing &drawing, Single x1, Single y1, Single x2, Single y2)
+// A graph as a freshly loaded graph window shows it, at that ratio.
+struct TestGraph : GraphModel
 {
-    graph::recording::PlotSegment(x1, y1, x2, y2, SourceOf(drawing));
-}
+    explicit TestGraph(double ratio = 1.0) : GraphModel(ClientSize, DesignBack) { setDevicePixelRatio(ratio); }
+};
 
 // What a script draws when made at a ratio from the start.
 inline QImage DrawnAt(double ratio, const GraphScript &script)
 {
-    GraphDrawing drawing(ClientSize, ratio, DesignBack);
-    script(drawing);
-    return drawing.surface().image();
+    TestGraph graph(ratio);
+    script(graph);
+    return graph.surface().image();
 }
 
 // A step that raises the floating-point error, as a handler would meet it.
@@ -75,22 +76,22 @@ template <class Step> void Failing(Step &&step)
 
 // y = 1e35 * (x + 50): its points map beyond the Single range once x passes
 // about -16, so about a third of the parabola is drawn.
-inline void StoppedParabola(GraphDrawing &drawing)
+inline void StoppedParabola(GraphModel &graph)
 {
-    Failing([&] { Parabola(drawing, 0.0f, 1e35f, 5e36f); });
+    Failing([&] { Parabola(graph, 0.0f, 1e35f, 5e36f); });
 }
 
 inline void AddScriptRows()
 {
-    QTest::newRow("grid only") << GraphScript([](GraphDrawing &d) { Grid(d, Light); });
-    QTest::newRow("lines") << GraphScript([](GraphDrawing &d) {
+    QTest::newRow("grid only") << GraphScript([](GraphModel &d) { Grid(d, Light); });
+    QTest::newRow("lines") << GraphScript([](GraphModel &d) {
         Grid(d, Light);
         Linear(d, 1, 10);
         Linear(d, -0.5f, 3);
         Linear(d, 0, 0);
         Linear(d, 40, -7);
     });
-    QTest::newRow("parabolas") << GraphScript([](GraphDrawing &d) {
+    QTest::newRow("parabolas") << GraphScript([](GraphModel &d) {
         Grid(d, Light);
         Parabola(d, 1, 0, 0);
         Parabola(d, -0.25f, 2, 5);
@@ -98,12 +99,12 @@ inline void AddScriptRows()
         // Narrow, at x = 3: its large terms cancel to the few units shown.
         Parabola(d, 1e6f, -6e6f, 9e6f - 20.0f);
     });
-    QTest::newRow("stopped parabola") << GraphScript([](GraphDrawing &d) {
+    QTest::newRow("stopped parabola") << GraphScript([](GraphModel &d) {
         Grid(d, Light);
         Parabola(d, 0.5f, 0, -20);
         StoppedParabola(d);
     });
-    QTest::newRow("colors changed between clearings") << GraphScript([](GraphDrawing &d) {
+    QTest::newRow("colors changed between clearings") << GraphScript([](GraphModel &d) {
         Grid(d, Light);
         Linear(d, 1, 10);
         Parabola(d, 1, 0, 0);
@@ -111,12 +112,12 @@ inline void AddScriptRows()
         Linear(d, -1, 0);
         Parabola(d, -1, 0, 10);
     });
-    QTest::newRow("points and segments before any grid") << GraphScript([](GraphDrawing &d) {
+    QTest::newRow("points and segments before any grid") << GraphScript([](GraphModel &d) {
         Point(d, 1, 2);
         Point(d, -35, 35);
         Segment(d, 50, 60, -50, -40);
     });
-    QTest::newRow("failed curves between drawn ones") << GraphScript([](GraphDrawing &d) {
+    QTest::newRow("failed curves between drawn ones") << GraphScript([](GraphModel &d) {
         Grid(d, Light);
         Failing([&] { Linear(d, 1e37f, 0); });
         Linear(d, 2, 1);

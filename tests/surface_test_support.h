@@ -1,30 +1,27 @@
 #pragma once
 
-#include "graph/drawing.h"
+#include "graph/graph_model.h"
 #include "test_support.h"
 
 #include <QImage>
 
-#include <optional>
-
 constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb Black = 0xFF000000;
 
-// A white graph surface drawing in black, created on first use like the
-// graph window; counts how often it was asked for.
-struct LazySurface
+// A white graph drawing in black, as a fresh graph window does.
+struct WhiteGraph
 {
-    std::optional<graph::GraphSurface> surface;
-    int fetches = 0;
-    graph::SurfaceSource source = [this]() -> graph::GraphSurface & {
-        ++fetches;
-        if (!surface) {
-            surface.emplace(QSize(465, 465), 1.0, White);
-            surface->setForeColor(platform::RGB(0, 0, 0));
-        }
-        return *surface;
-    };
+    graph::GraphModel graph{QSize(465, 465), platform::RGB(255, 255, 255)};
 
-    [[nodiscard]] int count(QRgb color) const { return CountPixels(surface->image(), color); }
-    [[nodiscard]] QRgb at(float X, float Y) const { return surface->image().pixel(surface->devicePixel(X, Y)); }
+    [[nodiscard]] const graph::GraphSurface &surface() const { return graph.surface(); }
+    [[nodiscard]] int count(QRgb color) const { return CountPixels(surface().image(), color); }
+    [[nodiscard]] QRgb at(float X, float Y) const { return surface().image().pixel(surface().devicePixel(X, Y)); }
+    // Nothing recorded, and not a pixel drawn.
+    [[nodiscard]] bool untouched() const { return graph.record().empty() && count(White) == 465 * 465; }
+    // Curves drawn from now on come out in that color; nothing shows of the grid.
+    void drawIn(platform::Color color)
+    {
+        const platform::Color white = platform::RGB(255, 255, 255);
+        graph.drawGrid({.background = white, .grid = white, .axis = white, .plot = color});
+    }
 };

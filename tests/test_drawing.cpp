@@ -1,4 +1,4 @@
-#include "graph/drawing.h"
+#include "graph/grid.h"
 #include "surface_test_support.h"
 #include "test_support.h"
 
@@ -46,27 +46,26 @@ private slots:
         QFETCH(float, X);
         QFETCH(float, Y);
         QFETCH(bool, visible);
-        LazySurface target;
-        PlotPoint(x, y, target.source);
+        WhiteGraph target;
+        target.graph.plotPoint(x, y);
         QCOMPARE(x, X);
         QCOMPARE(y, Y);
-        QCOMPARE(CountPixels(target.surface->image(), qRgb(0, 0, 0)), visible ? 1 : 0);
+        QCOMPARE(CountPixels(target.surface().image(), qRgb(0, 0, 0)), visible ? 1 : 0);
         if (visible)
-            QCOMPARE(target.surface->image().pixel(target.surface->devicePixel(X, Y)), qRgb(0, 0, 0));
+            QCOMPARE(target.surface().image().pixel(target.surface().devicePixel(X, Y)), qRgb(0, 0, 0));
     }
 
     void worldOriginLandsWhereTheAxesCross()
     {
-        LazySurface target;
-        target.source();
-        DrawGrid(*target.surface, {.background = RGB(255, 255, 255),
-                                   .grid = RGB(255, 255, 255),
-                                   .axis = RGB(100, 100, 100),
-                                   .plot = RGB(255, 0, 0)});
+        WhiteGraph target;
+        target.graph.drawGrid({.background = RGB(255, 255, 255),
+                               .grid = RGB(255, 255, 255),
+                               .axis = RGB(100, 100, 100),
+                               .plot = RGB(255, 0, 0)});
         Single x = 0;
         Single y = 0;
-        PlotPoint(x, y, target.source);
-        const QImage &image = target.surface->image();
+        target.graph.plotPoint(x, y);
+        const QImage &image = target.surface().image();
         QCOMPARE(image.pixel(233, 233), qRgb(255, 0, 0));
         QCOMPARE(image.pixel(232, 233), qRgb(100, 100, 100));
         QCOMPARE(image.pixel(233, 232), qRgb(100, 100, 100));
@@ -74,20 +73,20 @@ private slots:
 
     void plotSegmentMapsBothEnds()
     {
-        LazySurface target;
+        WhiteGraph target;
         Single x1 = 50;
         Single y1 = 60;
         Single x2 = -50;
         Single y2 = -40;
-        PlotSegment(x1, y1, x2, y2, target.source);
+        target.graph.plotSegment(x1, y1, x2, y2);
         QCOMPARE(x1, 8500.0f);
         QCOMPARE(y1, -2500.0f);
         QCOMPARE(x2, -1500.0f);
         QCOMPARE(y2, 7500.0f);
         // y = x + 10 enters at the left edge, crosses world (0, 10) and leaves at the top.
-        const QImage &image = target.surface->image();
+        const QImage &image = target.surface().image();
         for (const QPointF canvas : {QPointF(0, 6000), QPointF(3500, 2500), QPointF(6000, 0)})
-            QCOMPARE(image.pixel(target.surface->devicePixel(Single(canvas.x()), Single(canvas.y()))), qRgb(0, 0, 0));
+            QCOMPARE(image.pixel(target.surface().devicePixel(Single(canvas.x()), Single(canvas.y()))), qRgb(0, 0, 0));
     }
 
     void mappingOverflowLeavesEarlierCoordinatesMapped_data()
@@ -103,9 +102,9 @@ private slots:
         Single world[4] = {1, 2, 3, 4};
         world[failing] = 4e36f;
         Single values[4] = {world[0], world[1], world[2], world[3]};
-        LazySurface target;
+        WhiteGraph target;
         try {
-            PlotSegment(values[0], values[1], values[2], values[3], target.source);
+            target.graph.plotSegment(values[0], values[1], values[2], values[3]);
             QFAIL("no error raised");
         } catch (const platform::RuntimeError &error) {
             QCOMPARE(error.number(), 6);
@@ -113,18 +112,18 @@ private slots:
         const float mapped[4] = {3600, 3300, 3800, 3100};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(values[i], i < failing ? mapped[i] : world[i]);
-        QCOMPARE(target.fetches, 0);
+        QVERIFY(target.untouched());
     }
 
     void plotPointOverflowInYKeepsXMappedAndDrawsNothing()
     {
-        LazySurface target;
+        WhiteGraph target;
         Single x = 0;
         Single y = 4e36f;
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, PlotPoint(x, y, target.source));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, target.graph.plotPoint(x, y));
         QCOMPARE(x, 3500.0f);
         QCOMPARE(y, 4e36f);
-        QCOMPARE(target.fetches, 0);
+        QVERIFY(target.untouched());
     }
 
     void drawGridPaintsBackgroundGridAndAxes()

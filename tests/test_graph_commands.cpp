@@ -86,7 +86,7 @@ frmGraph &DrawnGraph()
 // The same drawing made at a ratio from the start, without the window.
 QImage DrawnGraphAt(double ratio)
 {
-    return scripts::DrawnAt(ratio, [](graph::GraphDrawing &drawing) {
+    return scripts::DrawnAt(ratio, [](graph::GraphModel &drawing) {
         graph::GridColors colors = scripts::Light;
         colors.plot = RGB(255, 0, 0);
         scripts::Grid(drawing, colors);
@@ -344,7 +344,7 @@ private slots:
             picture = QImage(m_answers.saveTarget->path);
             QCOMPARE(picture.size(), QSize(465, 465) * scale);
             // Nothing but the letters added to the drawing at that scale: no address.
-            const QImage drawn = graph.drawing().rendered(scale);
+            const QImage drawn = graph.model().rendered(scale);
             QList<QRect> letters;
             for (const QRectF &place : AxisLabelPlaces(graph))
                 letters << QRectF(place.topLeft() * scale, place.size() * scale).toAlignedRect();
@@ -503,8 +503,8 @@ private slots:
         // Curves drawn after the move are drawn at the new ratio too.
         graph_mdl::PlotParabola(-0.1f, 0, 20);
         moveTo(screens[0]);
-        QCOMPARE(graph.drawing().record().curves().size(), std::size_t(3));
-        QCOMPARE(graph.surface().image(), graph.drawing().rendered(screens[0]->devicePixelRatio()));
+        QCOMPARE(graph.model().record().curves().size(), std::size_t(3));
+        QCOMPARE(graph.surface().image(), graph.model().rendered(screens[0]->devicePixelRatio()));
         QCOMPARE(graph.grab().devicePixelRatio(), screens[0]->devicePixelRatio());
     }
 

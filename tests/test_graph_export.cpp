@@ -19,7 +19,7 @@ using namespace scripts;
 
 namespace {
 
-void DrawSample(GraphDrawing &drawing)
+void DrawSample(GraphModel &drawing)
 {
     Grid(drawing, Light);
     Linear(drawing, 1, 10);
@@ -58,7 +58,7 @@ std::optional<QPoint> MissingNeighbour(const QImage &from, const QImage &to, boo
 }
 
 // Saves the drawing into the folder as graph.png, .svg or .pdf; the file's path.
-QString SaveInto(const QTemporaryDir &dir, const GraphDrawing &drawing, ImageFormat format, int scale)
+QString SaveInto(const QTemporaryDir &dir, const GraphModel &drawing, ImageFormat format, int scale)
 {
     QString path = dir.filePath(QStringLiteral("graph.") + SuffixOf(format));
     SaveGraph(drawing, {path, format, scale});
@@ -103,12 +103,12 @@ private slots:
     void pngHasTheRenderingAtItsScale()
     {
         QFETCH(int, scale);
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         DrawSample(drawing);
         const QTemporaryDir dir;
         const QString path = SaveInto(dir, drawing, ImageFormat::Png, scale);
 
-        GraphDrawing drawnThere(ClientSize, scale, DesignBack);
+        TestGraph drawnThere(scale);
         DrawSample(drawnThere);
         QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(saved.size(), ClientSize * scale);
@@ -121,7 +121,7 @@ private slots:
     {
         SKIP_UNLESS_SVG_RENDERS();
         QFETCH(int, scale);
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         DrawSample(drawing);
         const QTemporaryDir dir;
         const QString path = SaveInto(dir, drawing, ImageFormat::Svg, 1);
@@ -157,7 +157,7 @@ private slots:
         const QTemporaryDir dir;
         path.replace(QStringLiteral("FILE"), PlainFileIn(dir));
 
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         DrawSample(drawing);
         const QImage before = drawing.surface().image().copy();
         const std::size_t curves = drawing.record().curves().size();
@@ -180,23 +180,23 @@ private slots:
         QTest::addColumn<int>("paths");
         QTest::addColumn<int>("maxBytes");
         // The grid's lines at canvas 7000 lie outside the picture: 70 + 70 and the two axes.
-        QTest::newRow("grid") << GraphScript([](GraphDrawing &d) { Grid(d, Light); }) << 142 << 0 << 12 * 1024;
-        QTest::newRow("grid and y = x^2") << GraphScript([](GraphDrawing &d) {
+        QTest::newRow("grid") << GraphScript([](GraphModel &d) { Grid(d, Light); }) << 142 << 0 << 12 * 1024;
+        QTest::newRow("grid and y = x^2") << GraphScript([](GraphModel &d) {
             Grid(d, Light);
             Parabola(d, 1, 0, 0);
         }) << 142 << 1 << 60 * 1024;
-        QTest::newRow("below the grid in the middle: two runs") << GraphScript([](GraphDrawing &d) {
+        QTest::newRow("below the grid in the middle: two runs") << GraphScript([](GraphModel &d) {
             Grid(d, Light);
             Parabola(d, 0.1f, 0, -40);
         }) << 142 << 2 << 60 * 1024;
-        QTest::newRow("straight lines and a stopped parabola") << GraphScript([](GraphDrawing &d) {
+        QTest::newRow("straight lines and a stopped parabola") << GraphScript([](GraphModel &d) {
             Grid(d, Light);
             Linear(d, 1, 10);
             Linear(d, 0, 50);     // above the grid: nothing to write
             Parabola(d, 0, 1, 0); // y = x, as points
             StoppedParabola(d);
         }) << 143 << 1 << 60 * 1024;
-        QTest::newRow("100 parabolas") << GraphScript([](GraphDrawing &d) {
+        QTest::newRow("100 parabolas") << GraphScript([](GraphModel &d) {
             Grid(d, Light);
             for (int i = 0; i < 100; ++i)
                 Parabola(d, 0.01f * static_cast<Single>(i) - 0.5f, 0.1f * static_cast<Single>(i) - 5.0f,
@@ -209,7 +209,7 @@ private slots:
         QFETCH(int, lines);
         QFETCH(int, paths);
         QFETCH(int, maxBytes);
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         script(drawing);
         const QTemporaryDir dir;
         const QString path = SaveInto(dir, drawing, ImageFormat::Svg, 1);
@@ -247,7 +247,7 @@ private slots:
         QFETCH(float, a);
         QFETCH(float, b);
         QFETCH(float, c);
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         Parabola(drawing, a, b, c);
         const GraphShapes shapes = ShapesOf(drawing);
         QCOMPARE(shapes.groups.size(), std::size_t(1));
@@ -316,7 +316,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, written);
         QFETCH(QByteArray, magic);
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         DrawSample(drawing);
         const QTemporaryDir dir;
         const SaveTarget target =
@@ -337,7 +337,7 @@ private slots:
 
     void equationsAreListedSinceTheLastClearing()
     {
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         Grid(drawing, Light);
         Linear(drawing, 3, 4);
         Parabola(drawing, 1, 0, 0);
@@ -367,7 +367,7 @@ private slots:
     // 15 mm margins, the equations and the date under it, in order.
     void pdfIsThePrintedPage()
     {
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         Grid(drawing, Dark);
         Linear(drawing, 2, 10);
         Parabola(drawing, 2, -3.5f, 1);
@@ -406,7 +406,7 @@ private slots:
     // A long session's list goes on to a second page; nothing is cut off.
     void aLongListGoesOnToAnotherPage()
     {
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         Grid(drawing, Light);
         for (int i = 0; i < 40; ++i)
             Linear(drawing, static_cast<Single>(i), 1);

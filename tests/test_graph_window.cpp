@@ -97,6 +97,34 @@ private slots:
         QCOMPARE(graph.surface().image().deviceIndependentSize(), QSizeF(465, 465));
     }
 
+    // The colors are read as the grid is drawn; the curve color stays selected
+    // until the next grid, whatever the setting becomes.
+    void drawGridReadsTheColorSettingsAsItRuns()
+    {
+        graph_mdl::BackgroundColor = RGB(0, 0, 80);
+        graph_mdl::GridColor = RGB(0, 200, 0);
+        graph_mdl::AxisColor = RGB(255, 255, 0);
+        graph_mdl::PlotColor = RGB(255, 0, 0);
+        graph_mdl::DrawGrid();
+        graph_mdl::PlotColor = RGB(0, 0, 255);
+        Single x = 2;
+        Single y = 4;
+        graph_mdl::PlotPoint(x, y);
+        QCOMPARE(GraphPixel({5, 3}), qRgb(0, 0, 80));
+        QCOMPARE(GraphPixel({220, 3}), qRgb(0, 200, 0));   // the grid line at world x = -2
+        QCOMPARE(GraphPixel({233, 3}), qRgb(255, 255, 0)); // the vertical axis
+        QCOMPARE(GraphPixel({246, 206}), qRgb(255, 0, 0)); // world (2, 4)
+    }
+
+    // A routine stopped by an error before it drew does not load the window.
+    void failingBeforeDrawingLoadsNoWindow()
+    {
+        const RecordedErrors recorded;
+        RunHandler([] { graph_mdl::PlotLinear(1e37f, 0); });
+        QCOMPARE(recorded.numbers(), std::vector<int>{6});
+        QVERIFY(!LoadedInstance<frmGraph>());
+    }
+
     void drawingLoadsTheWindowHiddenAndShowsOnceVisible()
     {
         graph_mdl::PlotColor = RGB(255, 0, 0);

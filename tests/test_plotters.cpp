@@ -71,8 +71,8 @@ private slots:
         QFETCH(float, c);
         QFETCH(QList<QPointF>, onLine);
         QFETCH(int, pixels);
-        LazySurface target;
-        PlotLinear(m, c, target.source);
+        WhiteGraph target;
+        target.graph.plotLinear(m, c);
         for (const QPointF canvas : onLine)
             QCOMPARE(target.at(float(canvas.x()), float(canvas.y())), Black);
         QCOMPARE(target.count(Black), pixels);
@@ -80,22 +80,22 @@ private slots:
 
     void parabolaOnTheAxisLightsTheWholeRow()
     {
-        LazySurface target;
-        PlotParabola(0, 0, 0, target.source);
+        WhiteGraph target;
+        target.graph.plotParabola(0, 0, 0);
         QCOMPARE(target.count(Black), 465);
         for (int x = 0; x < 465; ++x)
-            QCOMPARE(target.surface->image().pixel(x, 233), Black);
+            QCOMPARE(target.surface().image().pixel(x, 233), Black);
     }
 
     void parabolaStartsFarOutside()
     {
-        LazySurface target;
-        Canvas canvas(target.source);
+        WhiteGraph target;
         std::vector<Pass> mapped;
         ForEachParabolaPass(1, 0, 0, [&](Single &x, Single &y) {
-            PlotPoint(x, y, canvas);
+            WorldToCanvas(x, y);
             mapped.push_back({x, y});
         });
+        target.graph.plotParabola(1, 0, 0);
         QCOMPARE(mapped.front().x, -1500.0f);
         QCOMPARE(mapped.front().y, -246500.0f);
         // Visible only where y <= 35, that is |x| <= about 5.9: world (0, 0),
@@ -107,11 +107,11 @@ private slots:
 
     void curvesAccumulateInTheForeColor()
     {
-        LazySurface target;
-        target.source().setForeColor(RGB(200, 0, 0));
-        PlotLinear(0, 0, target.source);
-        PlotParabola(1, 0, 0, target.source);
-        PlotParabola(1, 0, 0, target.source);
+        WhiteGraph target;
+        target.drawIn(RGB(200, 0, 0));
+        target.graph.plotLinear(0, 0);
+        target.graph.plotParabola(1, 0, 0);
+        target.graph.plotParabola(1, 0, 0);
         QCOMPARE(target.at(100, 3500), qRgb(200, 0, 0));
         QCOMPARE(target.at(3700, 3100), qRgb(200, 0, 0));
         QCOMPARE(target.count(Black), 0);
@@ -140,35 +140,36 @@ private slots:
         QFETCH(float, a);
         QFETCH(float, b);
         QFETCH(float, c);
-        LazySurface target;
+        WhiteGraph target;
         try {
             if (linear)
-                PlotLinear(a, b, target.source);
+                target.graph.plotLinear(a, b);
             else
-                PlotParabola(a, b, c, target.source);
+                target.graph.plotParabola(a, b, c);
             QFAIL("no error raised");
         } catch (const platform::RuntimeError &error) {
             QCOMPARE(error.number(), 6);
         }
-        QCOMPARE(target.fetches, 0);
+        QVERIFY(target.untouched());
     }
 
     // y = 1e35 * (x + 50) maps beyond the Single range once x passes about -16.
     void parabolaOverflowPartWayKeepsTheEarlierPasses()
     {
-        LazySurface target;
-        Canvas canvas(target.source);
+        WhiteGraph target;
         int drawn = 0;
         float lastX = 0;
         QVERIFY_THROWS_EXCEPTION(platform::RuntimeError,
                                  ForEachParabolaPass(0.0f, 1e35f, 5e36f, [&](Single &x, Single &y) {
                                      lastX = x;
-                                     PlotPoint(x, y, canvas);
+                                     WorldToCanvas(x, y);
                                      ++drawn;
                                  }));
         QVERIFY2(drawn > 33900 && drawn < 34100, qPrintable(QString::number(drawn)));
         QVERIFY(lastX > -16.1f && lastX < -15.9f);
-        QCOMPARE(target.fetches, 1);
+        // The graph keeps those passes, and only those.
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, target.graph.plotParabola(0.0f, 1e35f, 5e36f));
+        QCOMPARE(std::get<RecordedParabola>(target.graph.record().curves().front()).passes, drawn);
     }
 
     // GCC 12 at -O2 can lose the Single rounding of two coordinates stored
@@ -176,10 +177,10 @@ private slots:
     void mappedCoordinatesAreRoundedToSingle()
     {
         const float a = 4.82499980926513671875f;
-        LazySurface target;
+        WhiteGraph target;
         Single x = a;
         Single y = -a;
-        PlotPoint(x, y, target.source);
+        target.graph.plotPoint(x, y);
         QCOMPARE(x, 3982.5f);
         QCOMPARE(y, 3982.5f);
         float X = a;

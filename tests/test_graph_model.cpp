@@ -2,10 +2,12 @@
 #include "graph_script_support.h"
 #include "test_support.h"
 
+#include <QSignalSpy>
+
 using namespace graph;
 using namespace scripts;
 
-class TestDrawingRecord : public QObject
+class TestGraphModel : public QObject
 {
     Q_OBJECT
 
@@ -18,7 +20,7 @@ private slots:
     void replayAtRatioOneGivesTheLivePixels()
     {
         QFETCH(GraphScript, script);
-        GraphDrawing live(ClientSize, 1.0, DesignBack);
+        TestGraph live;
         script(live);
         QCOMPARE(live.rendered(1.0), live.surface().image());
     }
@@ -27,13 +29,13 @@ private slots:
     {
         QTest::addColumn<GraphScript>("script");
         QTest::addColumn<double>("ratio");
-        const GraphScript gridAndCurves = [](GraphDrawing &d) {
+        const GraphScript gridAndCurves = [](GraphModel &d) {
             Grid(d, Light);
             Linear(d, 1, 10);
             Parabola(d, 1, 0, 0);
             Parabola(d, 1000, 0, -30);
         };
-        const GraphScript stoppedParabola = [](GraphDrawing &d) {
+        const GraphScript stoppedParabola = [](GraphModel &d) {
             Grid(d, Dark);
             StoppedParabola(d);
         };
@@ -48,9 +50,9 @@ private slots:
     {
         QFETCH(GraphScript, script);
         QFETCH(double, ratio);
-        GraphDrawing there(ClientSize, ratio, DesignBack);
+        TestGraph there(ratio);
         script(there);
-        GraphDrawing moved(ClientSize, 1.0, DesignBack);
+        TestGraph moved;
         script(moved);
         QCOMPARE(moved.rendered(ratio), there.surface().image());
 
@@ -80,7 +82,7 @@ private slots:
         QFETCH(float, b);
         QFETCH(float, c);
         QFETCH(int, passes);
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         Grid(drawing, Light);
         try {
             Parabola(drawing, a, b, c);
@@ -101,9 +103,62 @@ private slots:
         QCOMPARE(parabola->color, Light.plot);
     }
 
+    // Each routine is one change, also when an error stopped it part-way; one
+    // stopped before it drew leaves the graph as it was.
+    void eachGraphScriptIsOneChange_data()
+    {
+        QTest::addColumn<GraphScript>("routine");
+        QTest::addColumn<bool>("fails");
+        QTest::addColumn<bool>("drawn");
+        const auto point = [](GraphModel &graph) {
+            Single x = 1;
+            Single y = 2;
+            graph.plotPoint(x, y);
+        };
+        const auto segment = [](GraphModel &graph) {
+            Single x1 = 50;
+            Single y1 = 60;
+            Single x2 = -50;
+            Single y2 = -40;
+            graph.plotSegment(x1, y1, x2, y2);
+        };
+        // clang-format off
+        QTest::newRow("grid")                      << GraphScript([](GraphModel &g) { g.drawGrid(Dark); })              << false << true;
+        QTest::newRow("point")                     << GraphScript(point)                                                << false << true;
+        QTest::newRow("segment")                   << GraphScript(segment)                                              << false << true;
+        QTest::newRow("line")                      << GraphScript([](GraphModel &g) { g.plotLinear(1, 10); })           << false << true;
+        QTest::newRow("parabola")                  << GraphScript([](GraphModel &g) { g.plotParabola(1, 0, 0); })       << false << true;
+        QTest::newRow("line beyond Single")        << GraphScript([](GraphModel &g) { g.plotLinear(1e37f, 0); })        << true  << false;
+        QTest::newRow("point beyond the mapping")  << GraphScript([](GraphModel &g) { Single x = 0, y = 4e36f; g.plotPoint(x, y); }) << true << false;
+        QTest::newRow("parabola stopped part way") << GraphScript([](GraphModel &g) { g.plotParabola(0, 1e35f, 5e36f); }) << true  << true;
+        QTest::newRow("parabola stopped at once")  << GraphScript([](GraphModel &g) { g.plotParabola(1e37f, 0, 0); })   << true  << false;
+        // clang-format on
+    }
+    void eachGraphScriptIsOneChange()
+    {
+        QFETCH(GraphScript, routine);
+        QFETCH(bool, fails);
+        QFETCH(bool, drawn);
+        TestGraph graph;
+        const QImage before = graph.surface().image();
+        const QSignalSpy changes(&graph, &GraphModel::changed);
+        bool failed = false;
+        try {
+            routine(graph);
+        } catch (const platform::RuntimeError &error) {
+            QCOMPARE(error.number(), 6);
+            failed = true;
+        }
+        QCOMPARE(failed, fails);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(!graph.record().empty(), drawn);
+        if (!drawn)
+            QCOMPARE(graph.surface().image(), before);
+    }
+
     void gridStartsTheRecordAgain()
     {
-        GraphDrawing drawing(ClientSize, 1.0, DesignBack);
+        TestGraph drawing;
         Grid(drawing, Light);
         Linear(drawing, 1, 1);
         Parabola(drawing, 1, 0, 0);
@@ -129,5 +184,5 @@ private slots:
     }
 };
 
-CURVISTA_GUI_TEST_MAIN(TestDrawingRecord)
-#include "test_drawing_record.moc"
+CURVISTA_GUI_TEST_MAIN(TestGraphModel)
+#include "test_graph_model.moc"
