@@ -1,5 +1,6 @@
 #include "frmlinear.h"
 
+#include "graph/equation_text.h"
 #include "graph/graph_mdl_routines.h"
 #include "settings/settings.h"
 
@@ -82,8 +83,8 @@ void frmLinear::txtM_LostFocus()
 
 void frmLinear::RewriteEquation()
 {
-    lblCurEQ->setText(QStringLiteral("y  =  ") + SingleToText(graph_mdl::LinearSlope) + QStringLiteral("x  +  ") +
-                      SingleToText(graph_mdl::LinearIntercept));
+    lblCurEQ->setText(graph::EquationText(
+        {{SingleToText(graph_mdl::LinearSlope), QStringLiteral("x")}, {SingleToText(graph_mdl::LinearIntercept), {}}}));
 }
 
 void frmLinear::cmdOK_Click()

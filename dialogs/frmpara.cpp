@@ -1,5 +1,6 @@
 #include "frmpara.h"
 
+#include "graph/equation_text.h"
 #include "graph/graph_mdl_routines.h"
 
 #include <QLabel>
@@ -97,8 +98,9 @@ void frmPara::RewriteEquation()
     const double a = ValueOf(txta);
     const double b = ValueOf(txtb);
     const double c = ValueOf(txtc);
-    lblCurEQ->setText(QStringLiteral("y  =  ") + DoubleToText(a) + QStringLiteral("x  +  ") + DoubleToText(b) +
-                      QStringLiteral("x  +  ") + DoubleToText(c));
+    // The square is the raised "2" beside the label.
+    lblCurEQ->setText(graph::EquationText(
+        {{DoubleToText(a), QStringLiteral("x")}, {DoubleToText(b), QStringLiteral("x")}, {DoubleToText(c), {}}}));
 }
 
 void frmPara::cmdOK_Click()

@@ -3,6 +3,7 @@
 #include "graph_shapes.h"
 #include "plotters.h"
 
+#include "graph/equation_text.h"
 #include "platform/fonts.h"
 
 #include <QCoreApplication>
@@ -25,14 +26,15 @@ public:
     static QString Equation(const RecordedLinear &linear)
     {
         using platform::SingleToText;
-        return QStringLiteral("y  =  ") + SingleToText(linear.m) + QStringLiteral("x  +  ") + SingleToText(linear.c);
+        return EquationText({{SingleToText(linear.m), QStringLiteral("x")}, {SingleToText(linear.c), {}}});
     }
 
     static QString Equation(const RecordedParabola &parabola)
     {
         using platform::SingleToText;
-        QString text = QStringLiteral("y  =  ") + SingleToText(parabola.a) + QStringLiteral("x²  +  ") +
-                       SingleToText(parabola.b) + QStringLiteral("x  +  ") + SingleToText(parabola.c);
+        QString text = EquationText({{SingleToText(parabola.a), QStringLiteral("x²")},
+                                     {SingleToText(parabola.b), QStringLiteral("x")},
+                                     {SingleToText(parabola.c), {}}});
         if (parabola.passes < ParabolaPasses)
             //: After a parabola in the printed list whose drawing an error stopped.
             text += QStringLiteral("   ") + tr("(วาดไม่ครบ: ข้อผิดพลาดหยุดการวาดกลางทาง)");
