@@ -43,8 +43,10 @@ public:
 
     static QString DateLine(QDate date)
     {
+        //: The locale the date under the printed graph is written in: this translation's language and country.
+        const QLocale language(tr("th_TH"));
         //: Under the printed graph; %1 is the date.
-        return tr("วันที่ %1").arg(QLocale().toString(date, QLocale::LongFormat));
+        return tr("วันที่ %1").arg(language.toString(date, QLocale::LongFormat));
     }
 };
 

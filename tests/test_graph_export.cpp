@@ -392,7 +392,8 @@ private slots:
             QStringLiteral("y = 2x + 10"),
             QStringLiteral("y = 2x² + -3.5x + 1"),
             QStringLiteral("y = 0x² + 1E+35x + 5E+36 (วาดไม่ครบ: ข้อผิดพลาดหยุดการวาดกลางทาง)"),
-            QStringLiteral("วันที่ ") + QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
+            // In the language of the interface, Thai without a translation.
+            QStringLiteral("วันที่ ") + QLocale(QLocale::Thai).toString(QDate::currentDate(), QLocale::LongFormat),
         };
         qsizetype from = 0;
         for (const QString &line : expected) {

@@ -84,6 +84,11 @@ and --help it takes the options every Qt program takes, such as
         <translation>(not drawn in full: an error stopped the drawing)</translation>
     </message>
     <message>
+        <source>th_TH</source>
+        <extracomment>The locale the date under the printed graph is written in: this translation&apos;s language and country.</extracomment>
+        <translation>en_US</translation>
+    </message>
+    <message>
         <source>วันที่ %1</source>
         <extracomment>Under the printed graph; %1 is the date.</extracomment>
         <translation>Date: %1</translation>
