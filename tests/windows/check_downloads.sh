@@ -36,6 +36,13 @@ done
 plugins=$(cd "$folder" && find . -mindepth 2 -name '*.dll' | sed 's|^\./||' | sort | tr '\n' ' ')
 [ "$plugins" = "platforms/qwindows.dll styles/qwindowsvistastyle.dll " ] || fail "unexpected plugins: $plugins"
 
+echo "The version record names the program, as the task manager shows it"
+record=$(python3 -c 'import sys; print(open(sys.argv[1], "rb").read().decode("utf-16-le", "replace"))' \
+  "$folder/curvista.exe" | tr -d '\0')
+for pair in "CompanyName.*Brisvane" "FileDescription.*Curvista" "ProductName.*Curvista 1.0" "OriginalFilename.*CV10.exe"; do
+  grep -qa "$pair" <<<"$record" || fail "the version record lacks $pair"
+done
+
 echo "The installer installs silently, for the user alone"
 local_appdata=$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')
 appdata=$(wine cmd /c echo %APPDATA% | tr -d '\r')
