@@ -52,11 +52,22 @@ fi
 
 sources_changed=false
 if [ "$task" = windows ]; then
+  # The source entries mirror the binary ones already configured, so the
+  # sources come from wherever this machine takes its packages.
   source_list=/etc/apt/sources.list.d/curvista-deb-src.sources
   if ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    . /etc/os-release
-    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-      "$VERSION_CODENAME" | "${sudo[@]}" tee "$source_list" >/dev/null
+    {
+      for sources in /etc/apt/sources.list.d/*.sources; do
+        [ -e "$sources" ] || continue
+        awk 'BEGIN { RS = ""; ORS = "\n\n" }
+             /(^|\n)Types:[^\n]*(^|[ \t])deb([ \t]|\n|$)/ && !/(^|\n)Enabled: *no/ {
+               sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print }' "$sources"
+      done
+      for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -e "$list" ] || continue
+        sed -n 's/^deb \(\[[^]]*\] \)\?\([^ ]*\) \([^ ]*\) \(.*\)$/Types: deb-src\nURIs: \2\nSuites: \3\nComponents: \4\n/p' "$list"
+      done
+    } | "${sudo[@]}" tee "$source_list" >/dev/null
     sources_changed=true
   fi
 fi
