@@ -1,5 +1,7 @@
 #include "export_dialogs.h"
 
+#include "graph/lesson.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -105,6 +107,39 @@ public:
         //: Title of the dialog that asks for a printer.
         dialog.setWindowTitle(tr("พิมพ์กราฟ"));
         return dialog.exec() == QDialog::Accepted;
+    }
+
+    std::optional<QString> chooseLessonToSave(QWidget *parent) override
+    {
+        //: Title of the dialog that asks for a file to save the lesson in.
+        QFileDialog dialog(parent, tr("บันทึกบทเรียน"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(LessonFilter());
+        dialog.setDefaultSuffix(QLatin1String(LessonSuffix));
+        //: The file name the dialog that saves a lesson proposes.
+        dialog.selectFile(tr("บทเรียน.curvista"));
+        return Chosen(dialog);
+    }
+
+    std::optional<QString> chooseLessonToOpen(QWidget *parent) override
+    {
+        //: Title of the dialog that asks for a lesson file to open.
+        QFileDialog dialog(parent, tr("เปิดบทเรียน"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilter(LessonFilter());
+        return Chosen(dialog);
+    }
+
+private:
+    //: The kind of file lessons are, in the lesson dialogs; keep the pattern in brackets.
+    static QString LessonFilter() { return tr("บทเรียน Curvista (*.curvista)"); }
+
+    static std::optional<QString> Chosen(QFileDialog &dialog)
+    {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().front();
     }
 };
 

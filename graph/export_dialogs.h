@@ -11,7 +11,8 @@ class QWidget;
 
 namespace graph {
 
-// The dialogs that ask where the graph goes: a file to save it to, a printer.
+// The dialogs that ask where the graph goes (a file to save it to, a printer)
+// and which lesson file to save or open.
 class ExportDialogs
 {
 public:
@@ -21,6 +22,9 @@ public:
     virtual std::optional<SaveTarget> chooseSaveTarget(QWidget *parent) = 0;
     // Sets the printer up; false when the user cancels.
     virtual bool choosePrinter(QPrinter &printer, QWidget *parent) = 0;
+    // A lesson file to write, or to read; nothing when the user cancels.
+    virtual std::optional<QString> chooseLessonToSave(QWidget *parent) = 0;
+    virtual std::optional<QString> chooseLessonToOpen(QWidget *parent) = 0;
 };
 
 using ExportDialogsFactory = platform::Factory<ExportDialogs>;

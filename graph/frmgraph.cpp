@@ -3,15 +3,20 @@
 #include "export_dialogs.h"
 #include "graph/graph_mdl_routines.h"
 #include "graph/graph_page.h"
+#include "graph/lesson.h"
 #include "platform/active_window.h"
 #include "platform/system_colors.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -127,6 +132,79 @@ frmGraph::frmGraph() : Form(Design()), m_model(graph_mdl::Graph())
     addCommand(tr("บันทึกภาพกราฟ…"), QKeySequence::Save, &frmGraph::saveGraph);
     //: The graph window's menu: asks for a printer to print the graph on.
     addCommand(tr("พิมพ์กราฟ…"), QKeySequence::Print, &frmGraph::printGraph);
+    addHistoryCommands();
+    addSeparator();
+    //: The graph window's menu: saves the equations drawn and the colours as a lesson file.
+    addCommand(tr("บันทึกบทเรียน…"), QKeySequence(), &frmGraph::saveLesson);
+    //: The graph window's menu: opens a lesson file, replacing what the graph shows.
+    addCommand(tr("เปิดบทเรียน…"), QKeySequence::Open, &frmGraph::openLesson);
+    // A lesson file dropped on the graph opens.
+    setAcceptDrops(true);
+}
+
+void frmGraph::addSeparator()
+{
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    m_commands.append(separator);
+}
+
+void frmGraph::saveLesson()
+{
+    const std::optional<QString> path =
+        OverActiveWindow([](QWidget *owner) { return graph::CreateExportDialogs()->chooseLessonToSave(owner); });
+    if (path)
+        graph_mdl::SaveLesson(*path);
+}
+
+void frmGraph::openLesson()
+{
+    const std::optional<QString> path =
+        OverActiveWindow([](QWidget *owner) { return graph::CreateExportDialogs()->chooseLessonToOpen(owner); });
+    if (path)
+        graph_mdl::OpenLesson(*path);
+}
+
+// The first local file of the drop, if it is a lesson.
+static std::optional<QString> DroppedLesson(const QMimeData *data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return std::nullopt;
+    const QString path = urls.front().toLocalFile();
+    if (QFileInfo(path).suffix().compare(QLatin1String(graph::LessonSuffix), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    return path;
+}
+
+void frmGraph::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (DroppedLesson(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void frmGraph::dropEvent(QDropEvent *event)
+{
+    if (const std::optional<QString> path = DroppedLesson(event->mimeData())) {
+        event->acceptProposedAction();
+        RunHandler([&path] { graph_mdl::OpenLesson(*path); });
+    }
+}
+
+// Undo and redo follow the graph's history: greyed where there is no step.
+void frmGraph::addHistoryCommands()
+{
+    addSeparator();
+    //: The graph window's menu: takes back the last curve drawn or the last clearing.
+    QAction *undo = m_model.history().createUndoAction(this, tr("เลิกทำ"));
+    undo->setShortcut(QKeySequence::Undo);
+    //: The graph window's menu: draws again what was taken back.
+    QAction *redo = m_model.history().createRedoAction(this, tr("ทำซ้ำ"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction *action : {undo, redo}) {
+        addAction(action);
+        m_commands.append(action);
+    }
 }
 
 void frmGraph::addCommand(const QString &text, const QKeySequence &shortcut, void (frmGraph::*command)())

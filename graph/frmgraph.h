@@ -31,6 +31,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Right click, or the Menu key: the window system sends both as this event.
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Draws the surface again from its record when the screen's ratio differs.
@@ -38,6 +40,10 @@ private:
     void copyGraph();
     void saveGraph();
     void printGraph();
+    void addHistoryCommands();
+    void addSeparator();
+    void saveLesson();
+    void openLesson();
     void addCommand(const QString &text, const QKeySequence &shortcut, void (frmGraph::*command)());
     void showWorldPosition(const QHelpEvent &event);
 

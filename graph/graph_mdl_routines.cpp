@@ -1,6 +1,7 @@
 #include "graph_mdl_routines.h"
 
 #include "graph/frmgraph.h"
+#include "graph/lesson.h"
 #include "settings/settings.h"
 
 #include <QScopeGuard>
@@ -69,6 +70,33 @@ void PlotLinear(const Single &m, const Single &c)
 void PlotParabola(const Single &a, const Single &b, const Single &c)
 {
     OnTheGraph([&](graph::GraphModel &graph) { graph.plotParabola(a, b, c); });
+}
+
+void OpenLesson(const QString &path)
+{
+    const graph::Lesson lesson = graph::OpenLesson(path);
+    BackgroundColor = lesson.colors.background;
+    GridColor = lesson.colors.grid;
+    AxisColor = lesson.colors.axis;
+    PlotColor = lesson.colors.plot;
+    Graph().clear(frmGraph::FreshColor());
+    DrawGrid();
+    for (const graph::LessonCurve &curve : lesson.curves) {
+        platform::RunHandler([&curve] {
+            if (const auto *line = std::get_if<graph::LessonLine>(&curve))
+                PlotLinear(line->m, line->c);
+            else if (const auto *parabola = std::get_if<graph::LessonParabola>(&curve))
+                PlotParabola(parabola->a, parabola->b, parabola->c);
+        });
+    }
+}
+
+void SaveLesson(const QString &path)
+{
+    graph::SaveLesson(
+        graph::LessonOf(Graph().record(),
+                        {.background = BackgroundColor, .grid = GridColor, .axis = AxisColor, .plot = PlotColor}),
+        path);
 }
 
 } // namespace graph_mdl

@@ -37,6 +37,7 @@ struct DialogAnswers
     QString pdfPath;                             // empty: cancelled
     int saveAsked = 0;
     int printAsked = 0;
+    std::optional<QString> lesson; // nothing: cancelled
 };
 
 class AnsweringDialogs : public graph::ExportDialogs
@@ -60,6 +61,9 @@ public:
         printer.setPageLayout(A4Page());
         return true;
     }
+
+    std::optional<QString> chooseLessonToSave(QWidget *) override { return m_answers.lesson; }
+    std::optional<QString> chooseLessonToOpen(QWidget *) override { return m_answers.lesson; }
 
 private:
     DialogAnswers &m_answers;
@@ -175,8 +179,11 @@ private slots:
         const QPoint at(100, 120);
         QContextMenuEvent event(static_cast<QContextMenuEvent::Reason>(reason), at, graph.mapToGlobal(at));
         QApplication::sendEvent(&graph, &event);
-        QCOMPARE(entries, QStringList({QStringLiteral("คัดลอกภาพกราฟ\tCtrl+C"), QStringLiteral("บันทึกภาพกราฟ…\tCtrl+S"),
-                                       QStringLiteral("พิมพ์กราฟ…\tCtrl+P")}));
+        QCOMPARE(entries,
+                 QStringList({QStringLiteral("คัดลอกภาพกราฟ\tCtrl+C"), QStringLiteral("บันทึกภาพกราฟ…\tCtrl+S"),
+                              QStringLiteral("พิมพ์กราฟ…\tCtrl+P"), QStringLiteral("\t"), QStringLiteral("เลิกทำ\tCtrl+Z"),
+                              QStringLiteral("ทำซ้ำ\tCtrl+Y"), QStringLiteral("\t"), QStringLiteral("บันทึกบทเรียน…\t"),
+                              QStringLiteral("เปิดบทเรียน…\tCtrl+O")}));
     }
 
     void shortcutsWorkWhileTheGraphIsActive_data()
@@ -448,6 +455,79 @@ private slots:
         QFile file(dir.filePath(written));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.read(magic.size()), magic);
+    }
+
+    // Ctrl+Z takes back the last curve, Ctrl+Y and Ctrl+Shift+Z draw it again;
+    // the menu's items are greyed where there is nothing to take back or redo.
+    void undoAndRedoFromTheKeyboard()
+    {
+        frmGraph &graph = DrawnGraph();
+        const QImage drawn = graph.surface().image();
+        const auto item = [&graph](const QString &text) {
+            const QList<QAction *> actions = graph.actions();
+            return *std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == text; });
+        };
+        QAction *undo = item(QStringLiteral("เลิกทำ"));
+        QAction *redo = item(QStringLiteral("ทำซ้ำ"));
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+        QTest::keyClick(&graph, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&graph, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(graph.model().record().curves().empty());
+        QCOMPARE(graph.surface().image(), scripts::DrawnAt(graph.devicePixelRatioF(), [](graph::GraphModel &g) {
+                     graph::GridColors colors = scripts::Light;
+                     colors.plot = RGB(255, 0, 0);
+                     scripts::Grid(g, colors);
+                 }));
+        QVERIFY(!undo->isEnabled() && redo->isEnabled());
+        QTest::keyClick(&graph, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(&graph, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(graph.surface().image(), drawn);
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+    }
+
+    // A lesson saved from the menu and opened again with Ctrl+O in a fresh
+    // run draws the same graph, pixel for pixel; opening it is undone in steps.
+    void lessonSavedAndOpenedAgainDrawsTheSameGraph()
+    {
+        frmGraph &graph = DrawnGraph();
+        const QImage drawn = graph.surface().image();
+        const QTemporaryDir dir;
+        m_answers.lesson = dir.filePath(QStringLiteral("บทเรียน.curvista"));
+        const QList<QAction *> actions = graph.actions();
+        (*std::find_if(actions.begin(), actions.end(), [](QAction *a) {
+            return a->text() == QStringLiteral("บันทึกบทเรียน…");
+        }))->trigger();
+        QVERIFY(QFile::exists(*m_answers.lesson));
+
+        StartProgram();
+        frmGraph &fresh = Instance<frmGraph>();
+        QVERIFY(Activate(fresh));
+        QVERIFY(fresh.surface().image() != drawn);
+        QTest::keyClick(&fresh, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(fresh.surface().image(), drawn);
+        QCOMPARE(graph_mdl::PlotColor, RGB(255, 0, 0));
+        for (int step = 0; step < 3; ++step)
+            fresh.model().history().undo();
+        QCOMPARE(fresh.model().record().curves().size(), std::size_t(0));
+        QCOMPARE(fresh.model().record().grid()->plot, RGB(0, 0, 0));
+    }
+
+    // A file that is no lesson is reported, naming it, and the graph stays.
+    void aBadLessonIsReportedAndChangesNothing()
+    {
+        const RecordedErrors recorded;
+        frmGraph &graph = DrawnGraph();
+        const QImage drawn = graph.surface().image();
+        const QTemporaryDir dir;
+        QFile bad(dir.filePath(QStringLiteral("bad.curvista")));
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("{\"format\": \"other\"}") > 0);
+        bad.close();
+        m_answers.lesson = bad.fileName();
+        QTest::keyClick(&graph, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(recorded.numbers(), std::vector<int>{75});
+        QVERIFY(recorded.errors().front().message().contains(QStringLiteral("bad.curvista")));
+        QCOMPARE(graph.surface().image(), drawn);
+        QCOMPARE(graph.model().record().curves().size(), std::size_t(2));
     }
 
     void hoverShowsTheWorldCoordinates_data()

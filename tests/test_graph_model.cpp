@@ -156,6 +156,84 @@ private slots:
             QCOMPARE(graph.surface().image(), before);
     }
 
+    // Undoing a step leaves the graph exactly as it was before it; redoing it,
+    // as it was after. A clearing comes back with its curves and colors.
+    void undoAndRedoEachStep_data()
+    {
+        QTest::addColumn<GraphScript>("before");
+        QTest::addColumn<GraphScript>("step");
+        const GraphScript drawn = [](GraphModel &g) {
+            Grid(g, Light);
+            Linear(g, 1, 10);
+            Parabola(g, 1, 0, -4);
+        };
+        const GraphScript clearing = [](GraphModel &g) {
+            g.clear(DesignBack);
+            Grid(g, Dark);
+        };
+        // clang-format off
+        QTest::newRow("a line")                     << drawn << GraphScript([](GraphModel &g) { Linear(g, -2, 3); });
+        QTest::newRow("a parabola")                 << drawn << GraphScript([](GraphModel &g) { Parabola(g, -0.5f, 1, 8); });
+        QTest::newRow("a parabola stopped part way")<< drawn << GraphScript([](GraphModel &g) { StoppedParabola(g); });
+        QTest::newRow("a clearing in new colors")   << drawn << clearing;
+        QTest::newRow("a grid drawn over curves")   << drawn << GraphScript([](GraphModel &g) { Grid(g, Light); });
+        // clang-format on
+    }
+    void undoAndRedoEachStep()
+    {
+        QFETCH(GraphScript, before);
+        QFETCH(GraphScript, step);
+        TestGraph graph;
+        before(graph);
+        const QImage beforeImage = graph.surface().image();
+        const DrawingRecord beforeRecord = graph.record();
+        const int steps = graph.history().count();
+        step(graph);
+        const QImage afterImage = graph.surface().image();
+        QCOMPARE(graph.history().count(), steps + 1);
+        QVERIFY(graph.record() != beforeRecord);
+
+        graph.history().undo();
+        QCOMPARE(graph.surface().image(), beforeImage);
+        QCOMPARE(graph.record(), beforeRecord);
+        QVERIFY(graph.history().canRedo());
+        graph.history().redo();
+        QCOMPARE(graph.surface().image(), afterImage);
+
+        // A new curve after an undo drops what could have been redone.
+        graph.history().undo();
+        Linear(graph, 0, 0);
+        QVERIFY(!graph.history().canRedo());
+    }
+
+    // The history starts after the first grid; a clearing that wipes no
+    // curve and changes no color is no step; a failed curve that drew
+    // nothing is none either.
+    void whatIsNoStep()
+    {
+        TestGraph graph;
+        Grid(graph, Light);
+        QVERIFY(!graph.history().canUndo());
+        graph.clear(DesignBack);
+        Grid(graph, Light);
+        QVERIFY(!graph.history().canUndo());
+        Failing([&] { Linear(graph, 1e37f, 0); });
+        QVERIFY(!graph.history().canUndo());
+    }
+
+    // Undone and redone at another ratio, the drawing is as drawn there.
+    void undoRedrawsAtTheSurfacesRatio()
+    {
+        TestGraph graph(2.0);
+        Grid(graph, Light);
+        Parabola(graph, 1, 0, 0);
+        const QImage once = graph.surface().image();
+        Linear(graph, 1, 1);
+        graph.history().undo();
+        QCOMPARE(graph.surface().image(), once);
+        QCOMPARE(graph.surface().devicePixelRatio(), 2.0);
+    }
+
     void gridStartsTheRecordAgain()
     {
         TestGraph drawing;
@@ -166,6 +244,20 @@ private slots:
         Linear(drawing, 2, 2);
         QCOMPARE(drawing.record().curves().size(), std::size_t(1));
         QCOMPARE(drawing.record().grid()->background, Dark.background);
+    }
+
+    // The history of a thousand drawn curves, each one step, stays small.
+    void aThousandStepsOfHistory()
+    {
+        TestGraph graph;
+        Grid(graph, Light);
+        for (int i = 0; i < 1000; ++i)
+            Linear(graph, static_cast<Single>(i), 1);
+        QCOMPARE(graph.history().count(), 1000);
+        for (int i = 0; i < 1000; ++i)
+            graph.history().undo();
+        QVERIFY(graph.record().curves().empty());
+        QVERIFY(!graph.history().canUndo());
     }
 
     void aThousandCurvesTakeLessThan100KiB()

@@ -75,6 +75,26 @@ and --help it takes the options every Qt program takes, such as
         <extracomment>The save kind that writes the printed page, graph and equations, as a PDF file.</extracomment>
         <translation>PDF document, A4 page (*.pdf)</translation>
     </message>
+    <message>
+        <source>บันทึกบทเรียน</source>
+        <extracomment>Title of the dialog that asks for a file to save the lesson in.</extracomment>
+        <translation>Save the lesson</translation>
+    </message>
+    <message>
+        <source>บทเรียน.curvista</source>
+        <extracomment>The file name the dialog that saves a lesson proposes.</extracomment>
+        <translation>lesson.curvista</translation>
+    </message>
+    <message>
+        <source>เปิดบทเรียน</source>
+        <extracomment>Title of the dialog that asks for a lesson file to open.</extracomment>
+        <translation>Open a lesson</translation>
+    </message>
+    <message>
+        <source>บทเรียน Curvista (*.curvista)</source>
+        <extracomment>The kind of file lessons are, in the lesson dialogs; keep the pattern in brackets.</extracomment>
+        <translation>Curvista lessons (*.curvista)</translation>
+    </message>
 </context>
 <context>
     <name>GraphPage</name>
@@ -92,6 +112,79 @@ and --help it takes the options every Qt program takes, such as
         <source>วันที่ %1</source>
         <extracomment>Under the printed graph; %1 is the date.</extracomment>
         <translation>Date: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LessonFile</name>
+    <message>
+        <source>เส้นที่ %1 ไม่มีค่า %2</source>
+        <extracomment>A lesson file&apos;s fault: %1 is the curve&apos;s number, %2 the coefficient&apos;s name.</extracomment>
+        <translation>curve %1 has no value of %2</translation>
+    </message>
+    <message>
+        <source>ค่า %2 ของเส้นที่ %1 ไม่ใช่ตัวเลข</source>
+        <extracomment>A lesson file&apos;s fault: %1 is the curve&apos;s number, %2 the coefficient&apos;s name.</extracomment>
+        <translation>the %2 of curve %1 is not a number</translation>
+    </message>
+    <message>
+        <source>ค่า %2 ของเส้นที่ %1 เกินช่วงที่วาดได้</source>
+        <extracomment>A lesson file&apos;s fault: the number is too large to draw.</extracomment>
+        <translation>the %2 of curve %1 is too large to draw</translation>
+    </message>
+    <message>
+        <source>เส้นที่ %1 ไม่ใช่เส้นตรงหรือพาราโบลา</source>
+        <extracomment>A lesson file&apos;s fault: a curve is neither a line nor a parabola.</extracomment>
+        <translation>curve %1 is neither a line nor a parabola</translation>
+    </message>
+    <message>
+        <source>ไม่ใช่ไฟล์ JSON (ที่ตำแหน่ง %1: %2)</source>
+        <extracomment>A lesson file&apos;s fault: %1 is the position, %2 Qt&apos;s description.</extracomment>
+        <translation>not a JSON file (at position %1: %2)</translation>
+    </message>
+    <message>
+        <source>ไม่ใช่ไฟล์บทเรียนของ Curvista</source>
+        <extracomment>A lesson file&apos;s fault: the file is some other kind of JSON.</extracomment>
+        <translation>not a Curvista lesson</translation>
+    </message>
+    <message>
+        <source>ไฟล์บทเรียนรุ่น %1 ใหม่กว่าที่โปรแกรมนี้อ่านได้</source>
+        <extracomment>A lesson file&apos;s fault: %1 is the file&apos;s version.</extracomment>
+        <translation>a lesson of version %1, later than this program reads</translation>
+    </message>
+    <message>
+        <source>สีทั้งสี่ในไฟล์ไม่ครบหรือไม่ถูกต้อง</source>
+        <extracomment>A lesson file&apos;s fault: the four colours must be given as #rrggbb.</extracomment>
+        <translation>the four colours are missing or not valid</translation>
+    </message>
+    <message>
+        <source>ไม่มีรายการเส้นกราฟ</source>
+        <extracomment>A lesson file&apos;s fault: there is no list of curves.</extracomment>
+        <translation>no list of curves</translation>
+    </message>
+    <message>
+        <source>มีเส้นกราฟ %1 เส้น เกิน %2 เส้นที่เปิดได้</source>
+        <extracomment>A lesson file&apos;s fault: %1 curves are more than %2, the most a lesson may hold.</extracomment>
+        <translation>%1 curves, more than the %2 a lesson may hold</translation>
+    </message>
+    <message>
+        <source>เปิดบทเรียน %1 ไม่ได้: %2</source>
+        <extracomment>A runtime error&apos;s message about a lesson file: %1 is the file, %2 what is wrong.</extracomment>
+        <translation>Cannot open the lesson %1: %2</translation>
+    </message>
+    <message>
+        <source>บันทึกบทเรียน %1 ไม่ได้: %2</source>
+        <extracomment>A runtime error&apos;s message: %1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Cannot save the lesson %1: %2</translation>
+    </message>
+    <message>
+        <source>เป็นโฟลเดอร์ ไม่ใช่ไฟล์</source>
+        <extracomment>A lesson file&apos;s fault: the name is a folder&apos;s.</extracomment>
+        <translation>a folder, not a file</translation>
+    </message>
+    <message>
+        <source>ไฟล์ใหญ่เกิน %1 MB</source>
+        <extracomment>A lesson file&apos;s fault: %1 is the most, in megabytes, a lesson file may have.</extracomment>
+        <translation>larger than %1 MB</translation>
     </message>
 </context>
 <context>
@@ -219,6 +312,26 @@ and --help it takes the options every Qt program takes, such as
         <source>x = %1, y = %2</source>
         <extracomment>The tooltip on the graph: the equation&apos;s x and y under the pointer, each with two decimals.</extracomment>
         <translation>x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>บันทึกบทเรียน…</source>
+        <extracomment>The graph window&apos;s menu: saves the equations drawn and the colours as a lesson file.</extracomment>
+        <translation>Save Lesson…</translation>
+    </message>
+    <message>
+        <source>เปิดบทเรียน…</source>
+        <extracomment>The graph window&apos;s menu: opens a lesson file, replacing what the graph shows.</extracomment>
+        <translation>Open Lesson…</translation>
+    </message>
+    <message>
+        <source>เลิกทำ</source>
+        <extracomment>The graph window&apos;s menu: takes back the last curve drawn or the last clearing.</extracomment>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>ทำซ้ำ</source>
+        <extracomment>The graph window&apos;s menu: draws again what was taken back.</extracomment>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>
