@@ -3,6 +3,7 @@
 #include "app/version.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string_view>
 
 namespace {
@@ -65,6 +66,15 @@ bool TakesNextArgument(std::string_view argument)
     return Among(QtOptionsWithValue, OptionName(argument).value_or("")) && !HasAttachedValue(argument);
 }
 
+bool IsLessonFile(std::string_view argument)
+{
+    constexpr std::string_view Suffix = ".curvista";
+    if (argument.starts_with('-') || argument.size() <= Suffix.size())
+        return false;
+    return std::equal(Suffix.rbegin(), Suffix.rend(), argument.rbegin(),
+                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
 std::string VersionText()
 {
     using namespace version;
@@ -104,9 +114,12 @@ std::optional<CommandLineOutcome> HandleCommandLine(const std::vector<std::strin
                                                     const Translations &translations)
 {
     std::optional<CommandLineOutcome> answer; // the first of --help and --version given
+    bool lesson = false;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string &argument = arguments[index];
-        if (argument == "--help" || argument == "-h") {
+        if (!lesson && IsLessonFile(argument)) {
+            lesson = true;
+        } else if (argument == "--help" || argument == "-h") {
             answer = answer.value_or(CommandLineOutcome{0, HelpText(translations), {}});
         } else if (argument == "--version") {
             answer = answer.value_or(CommandLineOutcome{0, VersionText(), {}});
@@ -124,6 +137,17 @@ std::optional<CommandLineOutcome> HandleCommandLine(const std::vector<std::strin
         }
     }
     return answer;
+}
+
+std::optional<std::string> LessonToOpen(const std::vector<std::string> &arguments)
+{
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        if (IsLessonFile(arguments[index]))
+            return arguments[index];
+        if (TakesNextArgument(arguments[index]))
+            ++index;
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> PreferredPlatform(const std::vector<std::string> &arguments,

@@ -20,6 +20,10 @@ struct CommandLineOutcome
 std::optional<CommandLineOutcome> HandleCommandLine(const std::vector<std::string> &arguments,
                                                     const Translations &translations);
 
+// The lesson file the command line names (its one argument ending in
+// .curvista), to open on the first graph.
+std::optional<std::string> LessonToOpen(const std::vector<std::string> &arguments);
+
 // The display variables that decide which windowing platform Qt uses.
 struct DisplayEnvironment
 {

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/frmmain.h"
 #include "app/graph_mdl.h"
 #include "app/translations.h"
 #include "app/version.h"
@@ -48,6 +49,12 @@ int main(int argc, char *argv[])
     platform::SetErrorSink(platform::ShowErrorMessage);
 
     graph_mdl::Main();
+    if (const auto lesson = LessonToOpen(arguments)) {
+        // On the first graph: the splash's tick shows it, then unloads the splash.
+        QObject::connect(&platform::Instance<frmMain>(), &platform::Form::unloaded, [path = *lesson] {
+            platform::RunHandler([&path] { graph_mdl::OpenLesson(QString::fromLocal8Bit(path)); });
+        });
+    }
     const int exitCode = QApplication::exec();
     platform::ResetForms();
     graph_mdl::ResetGraph();

@@ -81,6 +81,27 @@ private slots:
         QVERIFY(!HandleCommandLine(Arguments(arguments), m_english));
     }
 
+    // One lesson file starts the program and opens on the first graph.
+    void aLessonFileStartsTheProgramWithIt_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("lesson");
+        // clang-format off
+        QTest::newRow("alone")               << QStringList{"บทเรียน.curvista"}                     << "บทเรียน.curvista";
+        QTest::newRow("suffix in capitals")  << QStringList{"/tmp/L1.CURVISTA"}                     << "/tmp/L1.CURVISTA";
+        QTest::newRow("beside Qt's options") << QStringList{"-style", "Fusion", "a.curvista", "-reverse"} << "a.curvista";
+        QTest::newRow("a Qt option's value") << QStringList{"-qwindowtitle", "x.curvista"}          << "";
+        QTest::newRow("none")                << QStringList{}                                       << "";
+        // clang-format on
+    }
+    void aLessonFileStartsTheProgramWithIt()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, lesson);
+        QVERIFY(!HandleCommandLine(Arguments(arguments), m_english));
+        QCOMPARE(QString::fromStdString(LessonToOpen(Arguments(arguments)).value_or("")), lesson);
+    }
+
     // What the program answers instead of starting: the first of --help and
     // --version on standard output, or a refusal naming the culprit on
     // standard error; in English, the rows' language.
@@ -101,6 +122,7 @@ private slots:
         QTest::newRow("Qt option, no value") << QStringList{"-platform"}              << 2 << ""             << "-platform' needs a value";
         QTest::newRow("value for a flag")    << QStringList{"-reverse=yes"}           << 2 << ""             << "-reverse=yes";
         QTest::newRow("unknown after Qt's")  << QStringList{"-style", "Fusion", "-x"} << 2 << ""             << "'-x'";
+        QTest::newRow("two lessons")         << QStringList{"a.curvista", "b.curvista"} << 2 << ""           << "'b.curvista'";
         // clang-format on
     }
     void answersWithoutStarting()
