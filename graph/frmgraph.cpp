@@ -1,8 +1,10 @@
 #include "frmgraph.h"
 
 #include "export_dialogs.h"
+#include "graph/equation_text.h"
 #include "graph/graph_mdl_routines.h"
 #include "graph/graph_page.h"
+#include "graph/key_points.h"
 #include "graph/lesson.h"
 #include "platform/active_window.h"
 #include "platform/system_colors.h"
@@ -78,6 +80,8 @@ protected:
         QPainter painter(this);
         painter.setClipRect(event->rect());
         painter.drawImage(QPointF(0, 0), m_graph.surface().image());
+        if (m_graph.keyPointsMarked())
+            graph::PaintKeyPoints(painter, graph::KeyPointsOf(m_graph.record()), m_graph.markColor());
     }
 
 private:
@@ -96,6 +100,50 @@ graph::AxisLetters AxisLettersOf(const frmGraph &graph)
         letters.letters.push_back({label->text(), QRectF(label->geometry())});
     }
     return letters;
+}
+
+// Up to two decimals, without trailing zeros.
+QString UpToTwoDecimals(double value)
+{
+    QString text = QString::number(std::round(value * 100.0) / 100.0 + 0.0, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+// The curve's equation as the printed page writes it.
+QString CurveEquation(const graph::Polynomial &curve)
+{
+    using graph::EquationText;
+    const auto single = [](double value) { return SingleToText(static_cast<Single>(value)); };
+    if (curve.a == 0.0)
+        return EquationText({{single(curve.b), QStringLiteral("x")}, {single(curve.c), {}}});
+    return EquationText(
+        {{single(curve.a), QStringLiteral("x²")}, {single(curve.b), QStringLiteral("x")}, {single(curve.c), {}}});
+}
+
+QString KeyPointName(graph::KeyPointKind kind)
+{
+    switch (kind) {
+    case graph::KeyPointKind::Vertex:
+        //: In the graph's tooltip: the parabola's vertex, followed by its coordinates.
+        return frmGraph::tr("จุดยอด");
+    case graph::KeyPointKind::Root:
+        //: In the graph's tooltip: a root of the parabola's equation, followed by its coordinates.
+        return frmGraph::tr("รากของสมการ");
+    case graph::KeyPointKind::YIntercept:
+        //: In the graph's tooltip: where the curve crosses the y axis.
+        return frmGraph::tr("จุดตัดแกน y");
+    case graph::KeyPointKind::XIntercept:
+        //: In the graph's tooltip: where the line crosses the x axis.
+        return frmGraph::tr("จุดตัดแกน x");
+    case graph::KeyPointKind::Intersection:
+        //: In the graph's tooltip: where two drawn curves cross.
+        return frmGraph::tr("จุดตัด");
+    }
+    return {};
 }
 
 // Two decimals, without the "-0.00" of a value just below zero.
@@ -133,6 +181,14 @@ frmGraph::frmGraph() : Form(Design()), m_model(graph_mdl::Graph())
     //: The graph window's menu: asks for a printer to print the graph on.
     addCommand(tr("พิมพ์กราฟ…"), QKeySequence::Print, &frmGraph::printGraph);
     addHistoryCommands();
+    addSeparator();
+    //: The graph window's menu: marks the vertex, roots and crossings of every curve drawn.
+    auto *keyPoints = new QAction(tr("แสดงจุดสำคัญ"), this);
+    keyPoints->setCheckable(true);
+    connect(keyPoints, &QAction::toggled, this, &frmGraph::showKeyPoints);
+    addAction(keyPoints);
+    m_commands.append(keyPoints);
+    m_model.setMarkColor(palette().color(QPalette::Highlight));
     addSeparator();
     //: The graph window's menu: saves the equations drawn and the colours as a lesson file.
     addCommand(tr("บันทึกบทเรียน…"), QKeySequence(), &frmGraph::saveLesson);
@@ -287,9 +343,53 @@ void frmGraph::showWorldPosition(const QHelpEvent &event)
     const QPointF canvas = QPointF(client()->mapFrom(this, event.pos())) * TwipsPerPixel;
     //: The tooltip on the graph: the equation's x and y under the pointer, each with two decimals.
     const QString position = tr("x = %1, y = %2");
-    QToolTip::showText(event.globalPos(),
-                       position.arg(TwoDecimals(graph::WorldX(canvas.x())), TwoDecimals(graph::WorldY(canvas.y()))),
-                       this);
+    const QPointF world(graph::WorldX(canvas.x()), graph::WorldY(canvas.y()));
+    QString text = position.arg(TwoDecimals(world.x()), TwoDecimals(world.y()));
+    const QString about = aboutCurveAt(world);
+    if (!about.isEmpty())
+        text += QLatin1Char('\n') + about;
+    QToolTip::showText(event.globalPos(), text, this);
+}
+
+// The nearest drawn curve within reach of the pointer and, near one of its key
+// points, that point; empty where there is none.
+QString frmGraph::aboutCurveAt(QPointF world) const
+{
+    constexpr double ReachPixels = 6.0;
+    const double reach = ReachPixels * TwipsPerPixel / graph::CanvasPerWorld;
+    const auto &curves = m_model.record().curves();
+    const graph::RecordedCurve *nearest = nullptr;
+    double nearestDistance = reach;
+    for (const graph::RecordedCurve &curve : curves) {
+        const auto polynomial = graph::PolynomialOf(curve);
+        if (polynomial && graph::DistanceFrom(*polynomial, world) <= nearestDistance) {
+            nearest = &curve;
+            nearestDistance = graph::DistanceFrom(*polynomial, world);
+        }
+    }
+    if (!nearest)
+        return {};
+    const graph::Polynomial polynomial = *graph::PolynomialOf(*nearest);
+    std::vector<graph::KeyPoint> points = graph::KeyPointsOf(polynomial);
+    for (const graph::RecordedCurve &other : curves)
+        if (const auto otherPolynomial = graph::PolynomialOf(other); otherPolynomial && &other != nearest)
+            for (const graph::KeyPoint &point : graph::Intersections(polynomial, *otherPolynomial))
+                points.push_back(point);
+    QString text = CurveEquation(polynomial);
+    for (const graph::KeyPoint &point : points) {
+        if (QLineF(point.at, world).length() <= reach) {
+            text += QLatin1Char('\n') + KeyPointName(point.kind) + QStringLiteral(" (") +
+                    UpToTwoDecimals(point.at.x()) + QStringLiteral(", ") + UpToTwoDecimals(point.at.y()) +
+                    QLatin1Char(')');
+            break;
+        }
+    }
+    return text;
+}
+
+void frmGraph::showKeyPoints(bool shown)
+{
+    m_model.setKeyPointsMarked(shown);
 }
 
 void frmGraph::contextMenuEvent(QContextMenuEvent *event)

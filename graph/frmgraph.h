@@ -46,6 +46,8 @@ private:
     void openLesson();
     void addCommand(const QString &text, const QKeySequence &shortcut, void (frmGraph::*command)());
     void showWorldPosition(const QHelpEvent &event);
+    [[nodiscard]] QString aboutCurveAt(QPointF world) const;
+    void showKeyPoints(bool shown);
 
     graph::GraphModel &m_model;
     QWidget *m_view = nullptr;

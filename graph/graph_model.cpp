@@ -1,6 +1,9 @@
 #include "graph_model.h"
 
 #include "graph/curve_drawing.h"
+#include "graph/key_points.h"
+
+#include <QPainter>
 
 #include <QScopeGuard>
 #include <QUndoCommand>
@@ -184,10 +187,21 @@ QImage GraphModel::rendered(double devicePixelRatio) const
     return drawnAfresh(devicePixelRatio).image();
 }
 
+void GraphModel::setKeyPointsMarked(bool marked)
+{
+    m_keyPointsMarked = marked;
+    emit changed();
+}
+
 QImage GraphModel::picture(double devicePixelRatio) const
 {
     const bool own = devicePixelRatio == m_surface.devicePixelRatio();
-    return WithAxisLetters(own ? m_surface.image() : rendered(devicePixelRatio), m_axisLetters);
+    QImage picture = WithAxisLetters(own ? m_surface.image() : rendered(devicePixelRatio), m_axisLetters);
+    if (m_keyPointsMarked) {
+        QPainter painter(&picture);
+        PaintKeyPoints(painter, KeyPointsOf(m_record), m_markColor);
+    }
+    return picture;
 }
 
 } // namespace graph

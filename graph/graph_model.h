@@ -48,6 +48,14 @@ public:
     void setAxisLetters(AxisLetters letters) { m_axisLetters = std::move(letters); }
     [[nodiscard]] const AxisLetters &axisLetters() const { return m_axisLetters; }
 
+    // Whether the key points of the curves are marked over the drawing, in
+    // that color: not part of the drawing, but shown, copied, saved and
+    // printed while marked.
+    void setKeyPointsMarked(bool marked);
+    [[nodiscard]] bool keyPointsMarked() const { return m_keyPointsMarked; }
+    void setMarkColor(const QColor &color) { m_markColor = color; }
+    [[nodiscard]] QColor markColor() const { return m_markColor; }
+
     // Each drawn curve and each clearing is a step; undoing one draws the
     // graph again from the record as it stood before.
     [[nodiscard]] QUndoStack &history() { return m_history; }
@@ -69,6 +77,8 @@ private:
     DrawingRecord m_record;
     GraphSurface m_surface;
     AxisLetters m_axisLetters;
+    bool m_keyPointsMarked = false;
+    QColor m_markColor;
     QUndoStack m_history;
     // What the last clearing wiped, until the grid drawn after it completes
     // the step.

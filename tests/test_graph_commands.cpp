@@ -179,11 +179,11 @@ private slots:
         const QPoint at(100, 120);
         QContextMenuEvent event(static_cast<QContextMenuEvent::Reason>(reason), at, graph.mapToGlobal(at));
         QApplication::sendEvent(&graph, &event);
-        QCOMPARE(entries,
-                 QStringList({QStringLiteral("คัดลอกภาพกราฟ\tCtrl+C"), QStringLiteral("บันทึกภาพกราฟ…\tCtrl+S"),
-                              QStringLiteral("พิมพ์กราฟ…\tCtrl+P"), QStringLiteral("\t"), QStringLiteral("เลิกทำ\tCtrl+Z"),
-                              QStringLiteral("ทำซ้ำ\tCtrl+Y"), QStringLiteral("\t"), QStringLiteral("บันทึกบทเรียน…\t"),
-                              QStringLiteral("เปิดบทเรียน…\tCtrl+O")}));
+        QCOMPARE(entries, QStringList({QStringLiteral("คัดลอกภาพกราฟ\tCtrl+C"), QStringLiteral("บันทึกภาพกราฟ…\tCtrl+S"),
+                                       QStringLiteral("พิมพ์กราฟ…\tCtrl+P"), QStringLiteral("\t"),
+                                       QStringLiteral("เลิกทำ\tCtrl+Z"), QStringLiteral("ทำซ้ำ\tCtrl+Y"),
+                                       QStringLiteral("\t"), QStringLiteral("แสดงจุดสำคัญ\t"), QStringLiteral("\t"),
+                                       QStringLiteral("บันทึกบทเรียน…\t"), QStringLiteral("เปิดบทเรียน…\tCtrl+O")}));
     }
 
     void shortcutsWorkWhileTheGraphIsActive_data()
@@ -485,6 +485,34 @@ private slots:
         QVERIFY(undo->isEnabled() && !redo->isEnabled());
     }
 
+    // Marked key points are no part of the drawing: a copy carries them only
+    // while the menu item is checked.
+    void keyPointsAreMarkedOverTheDrawing()
+    {
+        frmGraph &graph = DrawnGraph();
+        const QImage drawing = graph.surface().image();
+        const auto copied = [&graph] {
+            QTest::keyClick(&graph, Qt::Key_C, Qt::ControlModifier);
+            return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage plain = copied();
+        const QList<QAction *> actions = graph.actions();
+        const auto found = std::find_if(actions.begin(), actions.end(), [](QAction *a) { return a->isCheckable(); });
+        QVERIFY(found != actions.end());
+        QAction *marks = *found;
+        QVERIFY(!marks->isChecked());
+        marks->trigger();
+        const QImage marked = copied();
+        // The vertex of y = 0.1x^2 - 20 is at pixel (233.3, 366.7); its ring
+        // changes pixels around it.
+        const qreal ratio = graph.devicePixelRatioF();
+        const QRect around = QRectF(226 * ratio, 360 * ratio, 15 * ratio, 15 * ratio).toAlignedRect();
+        QVERIFY(marked.copy(around) != plain.copy(around));
+        QCOMPARE(graph.surface().image(), drawing);
+        marks->trigger();
+        QCOMPARE(copied(), plain);
+    }
+
     // A lesson saved from the menu and opened again with Ctrl+O in a fresh
     // run draws the same graph, pixel for pixel; opening it is undone in steps.
     void lessonSavedAndOpenedAgainDrawsTheSameGraph()
@@ -538,6 +566,14 @@ private slots:
         QTest::newRow("near the origin") << QPoint(233, 233) << QStringLiteral("x = -0.05, y = 0.05");
         QTest::newRow("exactly zero") << QPoint(140, 100) << QStringLiteral("x = -14.00, y = 20.00");
         QTest::newRow("bottom right") << QPoint(464, 464) << QStringLiteral("x = 34.60, y = -34.60");
+        // Near a curve, which one it is; near one of its key points, that point.
+        QTest::newRow("the parabola's vertex")
+            << QPoint(233, 366) << QStringLiteral("x = -0.05, y = -19.90\ny  =  0.1x²  +  0x  +  -20\nจุดยอด (0, -20)");
+        QTest::newRow("where the line crosses the parabola")
+            << QPoint(146, 253)
+            << QStringLiteral("x = -13.10, y = -2.95\ny  =  0.1x²  +  0x  +  -20\nจุดตัด (-13.03, -3.03)");
+        QTest::newRow("on the line, no key point near")
+            << QPoint(300, 100) << QStringLiteral("x = 10.00, y = 20.00\ny  =  1x  +  10");
     }
     void hoverShowsTheWorldCoordinates()
     {
