@@ -53,6 +53,11 @@ wine "$setup" /S
 diff <(list_files "$folder"; echo uninstall.exe) <(list_files "$installed" | sort) || fail "installed files differ"
 [ -f "$shortcut" ] || fail "no Start-menu entry at $shortcut"
 wine reg query "$key" /v UninstallString >/dev/null || fail "no uninstall entry in the registry"
+lesson_key='HKCU\Software\Classes\.curvista'
+lesson_type_key='HKCU\Software\Classes\Curvista.Lesson'
+wine reg query "$lesson_key" /ve | tr -d '\r' | grep -q 'Curvista.Lesson' || fail ".curvista is not Curvista's"
+wine reg query "$lesson_type_key\shell\open\command" /ve | tr -d '\r' | grep -qi 'curvista.exe" "%1"' ||
+  fail "lessons do not open with Curvista"
 
 echo "The installed program starts"
 wine "$installed/curvista.exe" --version | tr -d '\r' | grep -qx "Curvista 1.0" || fail "the installed program did not answer"
@@ -79,4 +84,7 @@ done
 [ ! -e "$installed" ] || { list_files "$installed"; fail "files left in $installed"; }
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is left"
 if wine reg query "$key" >/dev/null 2>&1; then fail "the registry entry is left"; fi
+for left in "$lesson_key" "$lesson_type_key"; do
+  if wine reg query "$left" >/dev/null 2>&1; then fail "$left is left"; fi
+done
 echo "ok"
