@@ -29,7 +29,7 @@ const QSize ClientSize(465, 465);
 
 graph::GraphSurface MakeSurface()
 {
-    graph::GraphSurface surface(ClientSize, 1.0, qRgb(255, 255, 255));
+    graph::GraphSurface surface(ClientSize, 1.0, platform::RGB(255, 255, 255));
     surface.setForeColor(platform::RGB(0, 0, 0));
     return surface;
 }

@@ -60,7 +60,7 @@ using RecordedCurve = std::variant<RecordedPoint, RecordedSegment, RecordedLinea
 class DrawingRecord
 {
 public:
-    explicit DrawingRecord(Color freshColor = 0) : m_freshColor(freshColor) {}
+    explicit DrawingRecord(Color freshColor = {}) : m_freshColor(freshColor) {}
 
     // The grid erases everything before it, so the record starts again with it.
     void recordGrid(const GridColors &colors);
@@ -75,7 +75,7 @@ public:
     [[nodiscard]] Color freshColor() const { return m_freshColor; }
     // The color the next curve is drawn in: the plot color the grid left
     // selected, or the window's own until a grid is drawn.
-    [[nodiscard]] Color foreColor() const { return m_grid ? m_grid->plot : Color(0); }
+    [[nodiscard]] Color foreColor() const { return m_grid ? m_grid->plot : Color{}; }
     [[nodiscard]] bool empty() const { return !m_grid && m_curves.empty(); }
 
     [[nodiscard]] const std::optional<GridColors> &grid() const { return m_grid; }

@@ -161,7 +161,7 @@ QSize frmGraph::ClientSize()
 
 Color frmGraph::FreshColor()
 {
-    return FromQRgb(ToQColor(vbTitleBarText).rgb());
+    return FromQColor(ToQColor(vbTitleBarText));
 }
 
 frmGraph::frmGraph() : Form(Design()), m_model(graph_mdl::Graph())
@@ -371,10 +371,12 @@ QString frmGraph::aboutCurveAt(QPointF world) const
         return {};
     const graph::Polynomial polynomial = *graph::PolynomialOf(*nearest);
     std::vector<graph::KeyPoint> points = graph::KeyPointsOf(polynomial);
-    for (const graph::RecordedCurve &other : curves)
-        if (const auto otherPolynomial = graph::PolynomialOf(other); otherPolynomial && &other != nearest)
-            for (const graph::KeyPoint &point : graph::Intersections(polynomial, *otherPolynomial))
-                points.push_back(point);
+    for (const graph::RecordedCurve &other : curves) {
+        if (const auto otherPolynomial = graph::PolynomialOf(other); otherPolynomial && &other != nearest) {
+            const std::vector<graph::KeyPoint> crossings = graph::Intersections(polynomial, *otherPolynomial);
+            points.insert(points.end(), crossings.begin(), crossings.end());
+        }
+    }
     QString text = CurveEquation(polynomial);
     for (const graph::KeyPoint &point : points) {
         if (QLineF(point.at, world).length() <= reach) {

@@ -70,8 +70,7 @@ private:
 } // namespace
 
 GraphModel::GraphModel(QSize logicalSize, Color freshColor, QObject *parent)
-    : QObject(parent), m_logicalSize(logicalSize), m_record(freshColor),
-      m_surface(logicalSize, 1.0, platform::ToQRgb(freshColor))
+    : QObject(parent), m_logicalSize(logicalSize), m_record(freshColor), m_surface(logicalSize, 1.0, freshColor)
 {}
 
 void GraphModel::clear(Color freshColor)
@@ -161,7 +160,7 @@ void GraphModel::plotParabola(const Single &a, const Single &b, const Single &c)
 
 GraphSurface GraphModel::drawnAfresh(double devicePixelRatio) const
 {
-    GraphSurface fresh(m_logicalSize, devicePixelRatio, platform::ToQRgb(m_record.freshColor()));
+    GraphSurface fresh(m_logicalSize, devicePixelRatio, m_record.freshColor());
     DrawRecord(m_record, fresh, QSizeF(m_logicalSize));
     return fresh;
 }

@@ -78,12 +78,13 @@ std::vector<KeyPoint> KeyPointsOf(const DrawingRecord &record)
         if (const auto polynomial = PolynomialOf(curve))
             curves.push_back(*polynomial);
     std::vector<KeyPoint> points;
+    const auto append = [&points](const std::vector<KeyPoint> &more) {
+        points.insert(points.end(), more.begin(), more.end());
+    };
     for (std::size_t i = 0; i < curves.size(); ++i) {
-        for (const KeyPoint &point : KeyPointsOf(curves[i]))
-            points.push_back(point);
+        append(KeyPointsOf(curves[i]));
         for (std::size_t j = 0; j < i; ++j)
-            for (const KeyPoint &point : Intersections(curves[j], curves[i]))
-                points.push_back(point);
+            append(Intersections(curves[j], curves[i]));
     }
     return points;
 }

@@ -5,11 +5,11 @@
 
 namespace graph {
 
-GraphSurface::GraphSurface(QSize logicalSize, double devicePixelRatio, QRgb backColor)
+GraphSurface::GraphSurface(QSize logicalSize, double devicePixelRatio, Color backColor)
     : m_image(logicalSize * devicePixelRatio, QImage::Format_RGB32)
 {
     m_image.setDevicePixelRatio(devicePixelRatio);
-    m_image.fill(backColor);
+    m_image.fill(platform::ToQRgb(backColor));
 }
 
 void GraphSurface::setBackColor(Color color)

@@ -81,7 +81,7 @@ private:
 class GraphSurface
 {
 public:
-    GraphSurface(QSize logicalSize, double devicePixelRatio, QRgb backColor);
+    GraphSurface(QSize logicalSize, double devicePixelRatio, Color backColor);
 
     void setBackColor(Color color); // erases everything drawn
     void setForeColor(Color color);
@@ -98,7 +98,7 @@ public:
 
 private:
     QImage m_image;
-    Color m_foreColor = 0;
+    Color m_foreColor{};
 };
 
 } // namespace graph

@@ -24,7 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    Color m_backColor = 0;
+    Color m_backColor{};
 };
 
 } // namespace platform

@@ -20,7 +20,7 @@ public:
         const QColor chosen =
             OverActiveWindow([this](QWidget *owner) { return QColorDialog::getColor(ToQColor(Color), owner); });
         if (chosen.isValid())
-            Color = FromQRgb(chosen.rgb());
+            Color = FromQColor(chosen);
     }
 };
 

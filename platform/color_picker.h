@@ -12,7 +12,7 @@ class ColorPicker
 public:
     virtual ~ColorPicker() = default;
 
-    platform::Color Color = 0; // the control's property of that name
+    platform::Color Color{}; // the control's property of that name
     virtual void ShowColor() = 0;
 };
 

@@ -75,7 +75,7 @@ struct FormDesign
     int clientLeft = 0; // twips, for Placement::Manual
     int clientTop = 0;
     bool showInTaskbar = true;
-    Color backColor = 0x8000000FU; // button face
+    Color backColor{0x8000000FU}; // button face
     PictureSource icon = nullptr;
     std::vector<MenuItemDesign> menu;
     std::vector<ControlDesign> controls;

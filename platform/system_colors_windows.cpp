@@ -8,7 +8,7 @@ namespace platform {
 // so the colors follow the user's Windows theme as the designs intended.
 QColor SystemColor(Color color)
 {
-    const COLORREF value = GetSysColor(static_cast<int>(color & 0xFFU));
+    const COLORREF value = GetSysColor(static_cast<int>(ColorValue(color) & 0xFFU));
     return QColor(GetRValue(value), GetGValue(value), GetBValue(value));
 }
 

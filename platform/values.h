@@ -10,22 +10,28 @@ namespace platform {
 
 using Integer = std::int16_t;
 using Single = float;
-using Color = std::uint32_t; // 0x00BBGGRR: red in the low byte
+// A color of the designs: 0x00BBGGRR, red in the low byte, or 0x800000nn
+// for the windowing system's color nn. A type of its own, so that it never
+// passes for a QRgb (0xAARRGGBB), whose bytes run the other way: RGB makes
+// one, ToQRgb and ToQColor (for system colors) turn one into Qt's.
+enum class Color : std::uint32_t {};
+
+constexpr std::uint32_t ColorValue(Color color)
+{
+    return static_cast<std::uint32_t>(color);
+}
 
 constexpr Color RGB(int r, int g, int b)
 {
-    return static_cast<Color>(r) + 256U * static_cast<Color>(g) + 65536U * static_cast<Color>(b);
+    return Color{static_cast<std::uint32_t>(r) + 256U * static_cast<std::uint32_t>(g) +
+                 65536U * static_cast<std::uint32_t>(b)};
 }
 
 constexpr QRgb ToQRgb(Color color)
 {
-    return qRgb(static_cast<int>(color & 0xFFU), static_cast<int>((color >> 8U) & 0xFFU),
-                static_cast<int>((color >> 16U) & 0xFFU));
-}
-
-constexpr Color FromQRgb(QRgb rgb)
-{
-    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    const std::uint32_t value = ColorValue(color);
+    return qRgb(static_cast<int>(value & 0xFFU), static_cast<int>((value >> 8U) & 0xFFU),
+                static_cast<int>((value >> 16U) & 0xFFU));
 }
 
 // a + b, raising the Overflow error before a result outside 16 bits is stored.

@@ -11,9 +11,9 @@ using platform::Single;
 
 inline Single LinearSlope = 0;
 inline Single LinearIntercept = 0;
-inline Color AxisColor = 0;
-inline Color GridColor = 0;
-inline Color PlotColor = 0;
-inline Color BackgroundColor = 0;
+inline Color AxisColor{};
+inline Color GridColor{};
+inline Color PlotColor{};
+inline Color BackgroundColor{};
 
 } // namespace graph_mdl

@@ -13,10 +13,10 @@ inline void ResetProgram()
     graph_mdl::ResetGraph();
     graph_mdl::LinearSlope = 0;
     graph_mdl::LinearIntercept = 0;
-    graph_mdl::AxisColor = 0;
-    graph_mdl::GridColor = 0;
-    graph_mdl::PlotColor = 0;
-    graph_mdl::BackgroundColor = 0;
+    graph_mdl::AxisColor = {};
+    graph_mdl::GridColor = {};
+    graph_mdl::PlotColor = {};
+    graph_mdl::BackgroundColor = {};
 }
 
 // Start-up without waiting the splash's second: Main, then its first tick.

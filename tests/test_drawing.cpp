@@ -128,7 +128,7 @@ private slots:
 
     void drawGridPaintsBackgroundGridAndAxes()
     {
-        GraphSurface surface(QSize(465, 465), 1.0, qRgb(255, 255, 255));
+        GraphSurface surface(QSize(465, 465), 1.0, RGB(255, 255, 255));
         surface.setForeColor(RGB(1, 2, 3));
         surface.line(0, 0, 7000, 7000); // a curve, to be wiped
         DrawGrid(surface, DefaultColors);
@@ -150,7 +150,7 @@ private slots:
 
     void gridInTheBackgroundColorLeavesOnlyTheAxes()
     {
-        GraphSurface surface(QSize(465, 465), 1.0, qRgb(0, 0, 0));
+        GraphSurface surface(QSize(465, 465), 1.0, RGB(0, 0, 0));
         DrawGrid(
             surface,
             {.background = RGB(10, 20, 30), .grid = RGB(10, 20, 30), .axis = RGB(200, 0, 0), .plot = RGB(0, 0, 255)});
@@ -161,7 +161,7 @@ private slots:
 
     void drawGridKeepsLinesOneDevicePixelWideOnHighDpi()
     {
-        GraphSurface surface(QSize(465, 465), 2.0, qRgb(0, 0, 0));
+        GraphSurface surface(QSize(465, 465), 2.0, RGB(0, 0, 0));
         DrawGrid(surface, DefaultColors);
         const QImage &image = surface.image();
         QCOMPARE(image.pixel(466, 10), qRgb(100, 100, 100));

@@ -423,7 +423,7 @@ private slots:
         const QColor chosen(12, 34, 56);
         const ScopedSystemColor changed(color, static_cast<QPalette::ColorRole>(role), chosen);
         QCOMPARE(ToQColor(color), chosen);
-        QCOMPARE(ToQColor(0x0038220CU), chosen); // as the same color given as RGB
+        QCOMPARE(ToQColor(Color{0x0038220CU}), chosen); // as the same color given as RGB
     }
 
     void colorBoxIsPressedByMouseSpaceAndEnter_data()

@@ -266,10 +266,10 @@ private slots:
         record.recordGrid(Light);
         for (int i = 0; i < 250; ++i) {
             const auto f = static_cast<Single>(i);
-            record.recordCurve(RecordedParabola{f, -f, 1, 0, ParabolaPasses});
-            record.recordCurve(RecordedLinear{f, 2, 0});
-            record.recordCurve(RecordedSegment{f, 1, 2, 3, 0});
-            record.recordCurve(RecordedPoint{f, 1, 0});
+            record.recordCurve(RecordedParabola{f, -f, 1, {}, ParabolaPasses});
+            record.recordCurve(RecordedLinear{f, 2, {}});
+            record.recordCurve(RecordedSegment{f, 1, 2, 3, {}});
+            record.recordCurve(RecordedPoint{f, 1, {}});
         }
         QCOMPARE(record.curves().size(), std::size_t(1000));
         QVERIFY2(record.memoryBytes() < std::size_t{100} * 1024, qPrintable(QString::number(record.memoryBytes())));

@@ -81,9 +81,9 @@ private slots:
     void pointsOfARecord()
     {
         DrawingRecord record;
-        record.recordCurve(RecordedLinear{1, 0, 0});
-        record.recordCurve(RecordedPoint{3, 3, 0});
-        record.recordCurve(RecordedParabola{0.1f, 0, 0, 0, ParabolaPasses});
+        record.recordCurve(RecordedLinear{1, 0, {}});
+        record.recordCurve(RecordedPoint{3, 3, {}});
+        record.recordCurve(RecordedParabola{0.1f, 0, 0, {}, ParabolaPasses});
         const std::vector<KeyPoint> points = KeyPointsOf(record);
         QCOMPARE(At(points, KeyPointKind::Intersection).size(), 2);
         QCOMPARE(At(points, KeyPointKind::Vertex), Points{QPointF(0, 0)});

@@ -41,17 +41,17 @@ private slots:
     {
         QCOMPARE(graph_mdl::LinearSlope, 0.0f);
         QCOMPARE(graph_mdl::LinearIntercept, 0.0f);
-        QCOMPARE(graph_mdl::AxisColor, 0U);
-        QCOMPARE(graph_mdl::BackgroundColor, 0U);
+        QCOMPARE(platform::ColorValue(graph_mdl::AxisColor), 0U);
+        QCOMPARE(platform::ColorValue(graph_mdl::BackgroundColor), 0U);
     }
 
     void mainSetsTheDefaultColorsAndShowsOnlyTheSplash()
     {
         graph_mdl::Main();
-        QCOMPARE(graph_mdl::AxisColor, 0x00646464U);
-        QCOMPARE(graph_mdl::GridColor, 0x00DCDCDCU);
-        QCOMPARE(graph_mdl::PlotColor, 0x00000000U);
-        QCOMPARE(graph_mdl::BackgroundColor, 0x00FFFFFFU);
+        QCOMPARE(platform::ColorValue(graph_mdl::AxisColor), 0x00646464U);
+        QCOMPARE(platform::ColorValue(graph_mdl::GridColor), 0x00DCDCDCU);
+        QCOMPARE(platform::ColorValue(graph_mdl::PlotColor), 0x00000000U);
+        QCOMPARE(platform::ColorValue(graph_mdl::BackgroundColor), 0x00FFFFFFU);
         QCOMPARE(graph_mdl::LinearSlope, 0.0f);
         QCOMPARE(graph_mdl::LinearIntercept, 0.0f);
         QVERIFY(Instance<frmMain>().isVisible());

@@ -10,7 +10,7 @@ namespace {
 
 GraphSurface BlackOnWhite(double dpr)
 {
-    GraphSurface surface(QSize(465, 465), dpr, White);
+    GraphSurface surface(QSize(465, 465), dpr, platform::RGB(255, 255, 255));
     surface.setForeColor(RGB(0, 0, 0));
     return surface;
 }
@@ -24,7 +24,7 @@ class TestSurface : public QObject
 private slots:
     void imageIsKeptAtTheDevicePixelRatio()
     {
-        const GraphSurface surface(QSize(465, 465), 2.0, White);
+        const GraphSurface surface(QSize(465, 465), 2.0, platform::RGB(255, 255, 255));
         QCOMPARE(surface.image().size(), QSize(930, 930));
         QCOMPARE(surface.image().deviceIndependentSize(), QSizeF(465, 465));
     }
