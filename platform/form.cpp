@@ -40,7 +40,7 @@ Registry &TheRegistry()
 
 Qt::WindowFlags FlagsFor(const FormDesign &design)
 {
-    Qt::WindowFlags flags = design.showInTaskbar ? Qt::Window : Qt::Tool;
+    Qt::WindowFlags flags = design.showInTaskbar ? TaskbarWindowType : Qt::Tool;
     // Minimisable, though it has no button for it: the window manager then
     // lets the window that owns it minimise it.
     if (!design.titleBar)

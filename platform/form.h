@@ -17,6 +17,17 @@ class QPushButton;
 
 namespace platform {
 
+// The window type of a form shown in the taskbar. On Windows, Qt probes the
+// graphics adapter through Direct3D when it creates the first Qt::Window
+// (a fault of certain AMD multi-GPU machines), which costs half a second
+// under Wine; a dialog-type window without an owner has the same styles and
+// taskbar button and skips the probe.
+#ifdef Q_OS_WIN
+inline constexpr Qt::WindowType TaskbarWindowType = Qt::Dialog;
+#else
+inline constexpr Qt::WindowType TaskbarWindowType = Qt::Window;
+#endif
+
 enum class WindowState : int { Normal = 0, Minimized = 1, Maximized = 2 };
 
 constexpr int vbModal = 1;

@@ -98,7 +98,7 @@ private slots:
         graph_mdl::Main();
         frmMain &splash = Instance<frmMain>();
         QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(splash.windowType(), Qt::Window);
+        QCOMPARE(splash.windowType(), TaskbarWindowType);
         QCOMPARE(splash.client()->size(), QSize(463, 180));
         QCOMPARE(splash.size(), QSize(465, 182)); // the fixed single border around it
         QCOMPARE(splash.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());

@@ -58,15 +58,24 @@ class Desktop:
         self.env["LANG"] = "C.UTF-8"
 
     def __enter__(self):
-        read_end, write_end = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{self.size[0]}x{self.size[1]}x24",
-                     "-nolisten", "tcp"], pass_fds=(write_end,))
-        os.close(write_end)
-        with os.fdopen(read_end) as display_number:
-            number = display_number.readline().strip()
-        if not number:
-            raise Failure("Xvfb did not start")
-        self.env["DISPLAY"] = ":" + number
+        screen = ["-screen", "0", f"{self.size[0]}x{self.size[1]}x24", "-nolisten", "tcp"]
+        # On a machine shared with other test runs, each run can be given its
+        # own display number.
+        number = os.environ.get("CURVISTA_XVFB_DISPLAY")
+        if number:
+            self._spawn(["Xvfb", ":" + number, *screen])
+            self.env["DISPLAY"] = ":" + number
+            wait_for(lambda: subprocess.run(["xdpyinfo"], env=self.env, capture_output=True).returncode == 0,
+                     f"Xvfb on :{number}")
+        else:
+            read_end, write_end = os.pipe()
+            self._spawn(["Xvfb", "-displayfd", str(write_end), *screen], pass_fds=(write_end,))
+            os.close(write_end)
+            with os.fdopen(read_end) as display_number:
+                number = display_number.readline().strip()
+            if not number:
+                raise Failure("Xvfb did not start")
+            self.env["DISPLAY"] = ":" + number
         if self.window_manager:
             self._spawn(["openbox", "--sm-disable"])
             wait_for(self._window_manager_running, "openbox to manage the screen")
