@@ -44,7 +44,7 @@ std::optional<std::string_view> OptionName(std::string_view argument)
 
 template <std::size_t N> bool Among(const std::string_view (&names)[N], std::string_view name)
 {
-    return std::ranges::find(names, name) != std::end(names);
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
 bool HasAttachedValue(std::string_view argument)

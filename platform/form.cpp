@@ -177,8 +177,10 @@ QAction *Form::menuItem(const char *name) const
 
 void Form::Show(int modal)
 {
+    // setVisible, not show(): show() makes a window full screen where the
+    // platform says windows show so (the browser), and forms keep their places.
     if (modal != vbModal) {
-        show();
+        setVisible(true);
         bringForward();
         return;
     }
@@ -187,7 +189,7 @@ void Form::Show(int modal)
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
-    show();
+    setVisible(true);
     bringForward();
     loop.exec(QEventLoop::DialogExec);
 }
