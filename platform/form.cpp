@@ -21,6 +21,11 @@
 
 #include <algorithm>
 #include <map>
+#ifdef Q_OS_WASM
+#include <emscripten/val.h>
+
+#include <string>
+#endif
 
 namespace platform {
 
@@ -361,6 +366,13 @@ void End()
     for (const auto &[type, form] : registry.forms)
         form->hide();
     QCoreApplication::exit(0);
+#ifdef Q_OS_WASM
+    // A page has no process to end: the page says the program has ended and
+    // offers to start it again.
+    const emscripten::val ended = emscripten::val::global("curvistaEnded");
+    if (ended.typeOf().as<std::string>() == "function")
+        ended();
+#endif
 }
 
 void ResetForms()
