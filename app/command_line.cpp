@@ -129,10 +129,10 @@ std::optional<CommandLineOutcome> HandleCommandLine(const std::vector<std::strin
 std::optional<std::string> PreferredPlatform(const std::vector<std::string> &arguments,
                                              const DisplayEnvironment &environment)
 {
-    const bool platformChosen =
-        !environment.qpaPlatform.empty() || std::ranges::any_of(arguments, [](const std::string &argument) {
-            return IsQtOption(argument) && OptionName(argument) == "platform";
-        });
+    const bool platformChosen = !environment.qpaPlatform.empty() ||
+                                std::any_of(arguments.begin(), arguments.end(), [](const std::string &argument) {
+                                    return IsQtOption(argument) && OptionName(argument) == "platform";
+                                });
     if (platformChosen || environment.waylandDisplay.empty() || environment.x11Display.empty())
         return std::nullopt;
     return "xcb";
