@@ -45,7 +45,7 @@ std::optional<std::string_view> OptionName(std::string_view argument)
 
 template <std::size_t N> bool Among(const std::string_view (&names)[N], std::string_view name)
 {
-    return std::ranges::find(names, name) != std::end(names);
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
 bool HasAttachedValue(std::string_view argument)
@@ -153,10 +153,10 @@ std::optional<std::string> LessonToOpen(const std::vector<std::string> &argument
 std::optional<std::string> PreferredPlatform(const std::vector<std::string> &arguments,
                                              const DisplayEnvironment &environment)
 {
-    const bool platformChosen =
-        !environment.qpaPlatform.empty() || std::ranges::any_of(arguments, [](const std::string &argument) {
-            return IsQtOption(argument) && OptionName(argument) == "platform";
-        });
+    const bool platformChosen = !environment.qpaPlatform.empty() ||
+                                std::any_of(arguments.begin(), arguments.end(), [](const std::string &argument) {
+                                    return IsQtOption(argument) && OptionName(argument) == "platform";
+                                });
     if (platformChosen || environment.waylandDisplay.empty() || environment.x11Display.empty())
         return std::nullopt;
     return "xcb";

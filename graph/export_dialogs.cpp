@@ -7,6 +7,11 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#ifdef Q_OS_WASM
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -87,6 +92,23 @@ private:
     QStringList m_filters;
 };
 
+#ifdef Q_OS_WASM
+// A page cannot write the visitor's files: the graph is written to the page's
+// own memory, then handed to the browser as a download once the caller has
+// finished writing it (the caller writes before the event loop runs again).
+QString DownloadLater(const QString &name)
+{
+    const QString path = QDir(QDir::tempPath()).filePath(QFileInfo(name).fileName());
+    QTimer::singleShot(0, [path] {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            QFileDialog::saveFileContent(file.readAll(), QFileInfo(path).fileName());
+        file.remove();
+    });
+    return path;
+}
+#endif
+
 class QtExportDialogs : public ExportDialogs
 {
     Q_DECLARE_TR_FUNCTIONS(ExportDialogs)
@@ -98,15 +120,31 @@ public:
         SaveDialog dialog(parent, tr("บันทึกภาพกราฟ"));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
+#ifdef Q_OS_WASM
+        SaveTarget target = dialog.chosen();
+        target.path = DownloadLater(target.path);
+        return target;
+#else
         return dialog.chosen();
+#endif
     }
 
     bool choosePrinter(QPrinter &printer, QWidget *parent) override
     {
+#ifdef Q_OS_WASM
+        // The browser's own printing starts from the PDF it opens.
+        Q_UNUSED(parent);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        // Named as the save dialog names the graph.
+        const QString name = QFileInfo(QCoreApplication::translate("ExportDialogs", "กราฟ.png")).completeBaseName();
+        printer.setOutputFileName(DownloadLater(name + QStringLiteral(".pdf")));
+        return true;
+#else
         QPrintDialog dialog(&printer, parent);
         //: Title of the dialog that asks for a printer.
         dialog.setWindowTitle(tr("พิมพ์กราฟ"));
         return dialog.exec() == QDialog::Accepted;
+#endif
     }
 
     std::optional<QString> chooseLessonToSave(QWidget *parent) override

@@ -21,6 +21,11 @@
 
 #include <algorithm>
 #include <map>
+#ifdef Q_OS_WASM
+#include <emscripten/val.h>
+
+#include <string>
+#endif
 
 namespace platform {
 
@@ -177,8 +182,10 @@ QAction *Form::menuItem(const char *name) const
 
 void Form::Show(int modal)
 {
+    // setVisible, not show(): show() makes a window full screen where the
+    // platform says windows show so (the browser), and forms keep their places.
     if (modal != vbModal) {
-        show();
+        setVisible(true);
         bringForward();
         return;
     }
@@ -187,7 +194,7 @@ void Form::Show(int modal)
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
-    show();
+    setVisible(true);
     bringForward();
     loop.exec(QEventLoop::DialogExec);
 }
@@ -359,6 +366,13 @@ void End()
     for (const auto &[type, form] : registry.forms)
         form->hide();
     QCoreApplication::exit(0);
+#ifdef Q_OS_WASM
+    // A page has no process to end: the page says the program has ended and
+    // offers to start it again.
+    const emscripten::val ended = emscripten::val::global("curvistaEnded");
+    if (ended.typeOf().as<std::string>() == "function")
+        ended();
+#endif
 }
 
 void ResetForms()

@@ -3,8 +3,11 @@
 #include "runtime_error.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -19,6 +22,41 @@ Integer AddInteger(Integer a, Integer b)
 }
 
 namespace {
+
+// Emscripten's C++ library has no floating-point from_chars/to_chars. Its C
+// library's strtod and printf are exact (correctly rounded), and the text
+// reaching them is already plain digits, so they give the same answers.
+#ifdef __cpp_lib_to_chars
+std::errc ParseDouble(const char *first, const char *last, double &value)
+{
+    return std::from_chars(first, last, value, std::chars_format::general).ec;
+}
+
+std::size_t FormatDouble(char *first, char *last, double value, int significantDigits)
+{
+    return static_cast<std::size_t>(
+        std::to_chars(first, last, value, std::chars_format::general, significantDigits).ptr - first);
+}
+#else
+std::errc ParseDouble(const char *first, const char *last, double &value)
+{
+    const std::string text(first, last);
+    errno = 0;
+    const double parsed = std::strtod(text.c_str(), nullptr);
+    // from_chars leaves a subnormal result alone and reports only results
+    // that rounded to zero or infinity.
+    if (errno == ERANGE && (parsed == 0.0 || std::isinf(parsed)))
+        return std::errc::result_out_of_range;
+    value = parsed;
+    return {};
+}
+
+std::size_t FormatDouble(char *first, char *last, double value, int significantDigits)
+{
+    const int length = std::snprintf(first, static_cast<std::size_t>(last - first), "%.*g", significantDigits, value);
+    return static_cast<std::size_t>(length);
+}
+#endif
 
 bool IsBlank(QChar c)
 {
@@ -114,8 +152,7 @@ double Val(QStringView text)
     if (*first == '+' || *first == '-')
         ++first;
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
+    if (ParseDouble(first, last, value) == std::errc::result_out_of_range) {
         if (!number.allZero && number.leadingExponent >= 0)
             throw RuntimeError(ErrorCode::Overflow);
         value = 0.0;
@@ -135,9 +172,8 @@ QString NumberToText(double value, int significantDigits)
         return QStringLiteral("0"); // never "-0"
     // The exact binary value rounded, ties to even, as printf's %g does.
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general,
-                                      significantDigits);
-    QString text = QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+    const std::size_t length = FormatDouble(buffer.data(), buffer.data() + buffer.size(), value, significantDigits);
+    QString text = QString::fromLatin1(buffer.data(), static_cast<qsizetype>(length));
     text.replace(u'e', u'E');
     return text;
 }

@@ -7,6 +7,9 @@
 #   scripts/setup.sh windows  the MinGW-w64 cross compiler, Wine and NSIS; builds Qt for Windows
 #                           from Debian's source (once: it is cached) and the Windows preset with
 #                           its tests, the zip and the installer (after the test task)
+#   scripts/setup.sh web    emscripten, Node's packager, brotli and Chromium; builds Qt for
+#                           WebAssembly from Debian's source (once: it is cached) and the web preset
+#                           with its tests and the site in build/web/ (after the test task)
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -37,12 +40,21 @@ windows_packages=(
   wine wine64 nsis
   xdotool imagemagick x11-utils python3 python3-pyatspi gir1.2-atspi-2.0
 )
+# Qt for WebAssembly is built from the same source with Debian's emscripten;
+# the site is tested in Debian's Chromium against the Linux build's windows.
+web_packages=(
+  "${run_packages[@]}"
+  qt6-base-dev-tools dpkg-dev patch
+  emscripten nodejs brotli gzip chromium
+  imagemagick x11-utils python3 python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus dbus-daemon
+)
 
 case "$task" in
   run) packages=("${run_packages[@]}") preset=run ;;
   test) packages=("${test_packages[@]}") preset=release ;;
   windows) packages=("${windows_packages[@]}") preset=windows ;;
-  *) echo "unknown task: $task (run, test or windows)" >&2; exit 2 ;;
+  web) packages=("${web_packages[@]}") preset=web ;;
+  *) echo "unknown task: $task (run, test, windows or web)" >&2; exit 2 ;;
 esac
 
 sudo=()
@@ -51,7 +63,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 sources_changed=false
-if [ "$task" = windows ]; then
+if [ "$task" = windows ] || [ "$task" = web ]; then
   # The source entries mirror the binary ones already configured, so the
   # sources come from wherever this machine takes its packages.
   source_list=/etc/apt/sources.list.d/curvista-deb-src.sources
@@ -86,11 +98,23 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing missing packages: ${missing[*]}"
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+# Node's packager installs the browser tests' driver; it comes with some
+# builds of Node and is Debian's npm package otherwise.
+if [ "$task" = web ] && ! command -v npm >/dev/null; then
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends npm
+fi
 
 if [ "$task" = windows ]; then
   echo "Qt for Windows (built once, then taken from the cache)"
   CURVISTA_WINDOWS_QT=$(scripts/windows-qt.sh)
   export CURVISTA_WINDOWS_QT
+fi
+if [ "$task" = web ]; then
+  # shellcheck source=web-env.sh
+  . scripts/web-env.sh
+  echo "Qt for WebAssembly (built once, then taken from the cache)"
+  CURVISTA_WEB_QT=$(scripts/web-qt.sh)
+  export CURVISTA_WEB_QT
 fi
 cmake --preset "$preset"
 cmake --build --preset "$preset"

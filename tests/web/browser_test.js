@@ -1,0 +1,247 @@
+// Curvista in headless Chromium, served from 127.0.0.1 as any static server
+// would: what the user meets, read from the page's pixels and compared with
+// what the Linux program shows (linux_reference.py).
+// Usage: node browser_test.js SITE REFERENCE OUT
+//   CURVISTA_CHROMIUM  the browser (default /usr/bin/chromium)
+//   CURVISTA_WEB_PORT  the port to serve on (default: any free one)
+'use strict';
+const assert = require('assert');
+const fs = require('fs');
+const http = require('http');
+const os = require('os');
+const path = require('path');
+const { chromium } = require('playwright-core');
+
+const [site, reference, out] = process.argv.slice(2).map((p) => path.resolve(p));
+const places = JSON.parse(fs.readFileSync(path.join(reference, 'places.json'), 'utf8'));
+const TIMEOUT = 60000;
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.json': 'application/json', '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml',
+  '.png': 'image/png',
+};
+
+// A static server, sending the precompressed copy where the browser takes it.
+function serve() {
+  const server = http.createServer((request, response) => {
+    let name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    if (name.endsWith('/'))
+      name += 'index.html';
+    const file = path.join(site, path.normalize(name));
+    if (!file.startsWith(site + path.sep) || !fs.existsSync(file)) {
+      response.writeHead(404).end();
+      return;
+    }
+    const headers = { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream', 'Vary': 'Accept-Encoding' };
+    let body = file;
+    if (/\bbr\b/.test(request.headers['accept-encoding'] || '') && fs.existsSync(file + '.br')) {
+      body = file + '.br';
+      headers['Content-Encoding'] = 'br';
+    }
+    response.writeHead(200, headers);
+    fs.createReadStream(body).pipe(response);
+  });
+  return new Promise((resolve) => {
+    server.listen(Number(process.env.CURVISTA_WEB_PORT || 0), '127.0.0.1', () => resolve(server));
+  });
+}
+
+async function poll(condition, what, timeout = TIMEOUT) {
+  const deadline = Date.now() + timeout;
+  let last;
+  while (Date.now() < deadline) {
+    last = await condition();
+    if (last)
+      return last;
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  throw new Error(`timed out waiting for ${what}`);
+}
+
+// Pixels are compared inside the page: it decodes PNG itself.
+async function differingPixels(page, actual, expected) {
+  return page.evaluate(async ([a, b]) => {
+    const decode = async (data) => {
+      const image = await createImageBitmap(await (await fetch('data:image/png;base64,' + data)).blob());
+      const canvas = new OffscreenCanvas(image.width, image.height);
+      const context = canvas.getContext('2d');
+      context.drawImage(image, 0, 0);
+      return context.getImageData(0, 0, image.width, image.height);
+    };
+    const [x, y] = [await decode(a), await decode(b)];
+    if (x.width !== y.width || x.height !== y.height)
+      return x.width * x.height + y.width * y.height;
+    let count = 0;
+    for (let i = 0; i < x.data.length; i += 4) {
+      if (x.data[i] !== y.data[i] || x.data[i + 1] !== y.data[i + 1] || x.data[i + 2] !== y.data[i + 2])
+        ++count;
+    }
+    return count;
+  }, [actual.toString('base64'), expected.toString('base64')]);
+}
+
+function clip([x, y, width, height]) {
+  return { x, y, width, height };
+}
+
+async function shot(page, rect) {
+  return page.screenshot({ clip: clip(rect), animations: 'disabled' });
+}
+
+async function sameAs(page, rect, referenceFile) {
+  const expected = fs.readFileSync(path.join(reference, referenceFile));
+  return (await differingPixels(page, await shot(page, rect), expected)) === 0;
+}
+
+async function click(page, [x, y, width, height]) {
+  await page.mouse.click(x + Math.floor(width / 2), y + Math.floor(height / 2));
+}
+
+async function changed(page, rect, before) {
+  return (await differingPixels(page, await shot(page, rect), before)) > 0;
+}
+
+const tests = [];
+function test(name, body) {
+  tests.push({ name, body });
+}
+
+test('the splash, then the panel and the graph at their places, the grid as on Linux', async ({ page, url }) => {
+  const started = Date.now();
+  await page.goto(url);
+  await page.waitForSelector('#qtcanvas', { state: 'visible', timeout: TIMEOUT });
+  // The splash first: the graph's place is still empty when the canvas shows.
+  assert(!(await sameAs(page, places.graph, 'grid.png')), 'the graph showed before the splash');
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid, as the Linux program draws it');
+  // For the start-up budget's note, not a test: both include the splash.
+  const seconds = (Date.now() - started) / 1000;
+  process.stdout.write(`start to grid: page ${seconds.toFixed(2)} s, Linux ${places.startSeconds} s, ` +
+                       `ratio ${(seconds / places.startSeconds).toFixed(2)}\n`);
+  fs.writeFileSync(path.join(out, 'started.png'), await page.screenshot());
+});
+
+test('a line drawn with Enter in the linear dialog, as on Linux', async ({ page, url }) => {
+  await page.goto(url);
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
+  const before = await shot(page, places.linear);
+  await click(page, places.linearButton);
+  await poll(() => changed(page, places.linear, before), 'the linear dialog');
+  await page.keyboard.press('Enter');
+  const drawn = await shot(page, places.linear);
+  await poll(() => changed(page, places.linear, drawn), 'the line');
+  fs.writeFileSync(path.join(out, 'line-dialog.png'), await page.screenshot());
+  await click(page, places.close);
+  await poll(() => sameAs(page, places.graph, 'line.png'), 'the line, as the Linux program draws it');
+});
+
+test('a runtime error shows its message and the program goes on', async ({ page, url }) => {
+  await page.goto(url);
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
+  const before = await shot(page, places.linear);
+  await click(page, places.linearButton);
+  await poll(() => changed(page, places.linear, before), 'the linear dialog');
+  const screen = [0, 0, 1024, 768];
+  await page.keyboard.press('Control+a');
+  await page.keyboard.type('1E999');
+  const typed = await shot(page, screen);
+  await page.keyboard.press('Enter');
+  await poll(() => changed(page, screen, typed), 'the error message');
+  fs.writeFileSync(path.join(out, 'error.png'), await page.screenshot());
+  await page.keyboard.press('Enter');
+  await poll(async () => !(await changed(page, screen, typed)), 'the message to close');
+  // The program goes on: the dialog still draws.
+  await page.keyboard.press('Control+a');
+  await page.keyboard.type('1');
+  await page.keyboard.press('Enter');
+  await poll(async () => !(await sameAs(page, places.graph, 'grid.png')), 'a line after the error');
+});
+
+test('a saved SVG arrives as a download', async ({ page, url }) => {
+  await page.goto(url);
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
+  await click(page, places.graph);
+  const downloaded = page.waitForEvent('download', { timeout: TIMEOUT });
+  const screen = [0, 0, 1024, 768];
+  const before = await shot(page, screen);
+  await page.keyboard.press('Control+s');
+  await poll(() => changed(page, screen, before), 'the save dialog');
+  await page.keyboard.press('Control+a');
+  await page.keyboard.type('graph.svg');
+  await page.keyboard.press('Enter');
+  const download = await downloaded;
+  assert.strictEqual(download.suggestedFilename(), 'graph.svg');
+  const file = path.join(out, 'graph.svg');
+  await download.saveAs(file);
+  const svg = fs.readFileSync(file, 'utf8');
+  assert(svg.includes('<svg'), 'the download is no SVG');
+});
+
+test('the page works offline after the first visit', async ({ page, url }) => {
+  await page.goto(url);
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await poll(() => page.evaluate(() => caches.keys().then(async (names) => {
+    for (const name of names) {
+      if ((await (await caches.open(name)).keys()).length >= 9)
+        return true;
+    }
+    return false;
+  })), 'the site stored');
+  await page.context().setOffline(true);
+  try {
+    await page.reload();
+    await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid, offline');
+  } finally {
+    await page.context().setOffline(false);
+  }
+});
+
+async function main() {
+  fs.mkdirSync(out, { recursive: true });
+  const server = await serve();
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  let failures = 0;
+  const only = process.env.CURVISTA_WEB_TEST;
+  for (const { name, body } of tests) {
+    if (only && !name.includes(only))
+      continue;
+    // Each test starts afresh, as a first visit.
+    const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'curvista-chromium-'));
+    const context = await chromium.launchPersistentContext(profile, {
+      executablePath: process.env.CURVISTA_CHROMIUM || '/usr/bin/chromium',
+      headless: true,
+      args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+             '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+      viewport: { width: 1024, height: 768 },
+      deviceScaleFactor: 1,
+      locale: 'th-TH',
+      acceptDownloads: true,
+    });
+    const page = context.pages()[0] || await context.newPage();
+    const console = [];
+    page.on('console', (message) => console.push(message.text()));
+    page.on('pageerror', (error) => console.push(String(error)));
+    const started = Date.now();
+    try {
+      await body({ page, url });
+      process.stdout.write(`PASS  ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)\n`);
+    } catch (error) {
+      ++failures;
+      process.stdout.write(`FAIL  ${name}: ${error.message}\n`);
+      process.stdout.write(console.map((line) => `  console: ${line}\n`).join(''));
+      await page.screenshot({ path: path.join(out, `failed-${tests.findIndex((t) => t.name === name)}.png`) })
+        .catch(() => {});
+    } finally {
+      await context.close();
+      fs.rmSync(profile, { recursive: true, force: true });
+    }
+  }
+  server.close();
+  process.exitCode = failures ? 1 : 0;
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exitCode = 1;
+});
