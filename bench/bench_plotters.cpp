@@ -2,6 +2,7 @@
 // against a direct port. Prints the ratios of medians measured in this run.
 #include "graph/graph_export.h"
 #include "graph/graph_model.h"
+#include "graph/lesson.h"
 #include "graph/plotters.h"
 
 #include <QFileInfo>
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 #include <cfenv>
 #include <cmath>
@@ -202,6 +205,67 @@ void BM_SavePng(benchmark::State &state)
 
 constexpr int Repetitions = 15;
 
+// A lesson of n curves, half lines and half parabolas, as its file holds it.
+graph::Lesson LessonOfCurves(int curves)
+{
+    graph::Lesson lesson{.colors = {platform::RGB(255, 255, 255), platform::RGB(220, 220, 220),
+                                    platform::RGB(100, 100, 100), platform::RGB(0, 0, 0)},
+                         .curves = {}};
+    for (int i = 0; i < curves; ++i) {
+        const auto f = static_cast<Single>(i % 100);
+        if (i % 2 == 0)
+            lesson.curves.emplace_back(graph::LessonLine{0.1f * f - 5.0f, f * 0.3f - 15.0f});
+        else
+            lesson.curves.emplace_back(graph::LessonParabola{0.01f * f - 0.5f, 0.1f * f - 5.0f, f * 0.3f - 15.0f});
+    }
+    return lesson;
+}
+
+void DrawLessonCurves(graph::GraphModel &graph, const graph::Lesson &lesson)
+{
+    graph.drawGrid(lesson.colors);
+    for (const graph::LessonCurve &curve : lesson.curves) {
+        if (const auto *line = std::get_if<graph::LessonLine>(&curve))
+            graph.plotLinear(line->m, line->c);
+        else if (const auto *parabola = std::get_if<graph::LessonParabola>(&curve))
+            graph.plotParabola(parabola->a, parabola->b, parabola->c);
+    }
+}
+
+// Opening a lesson file: reading and checking it, then drawing its curves.
+void BM_OpenLesson(benchmark::State &state)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lesson.curvista"));
+    graph::SaveLesson(LessonOfCurves(static_cast<int>(state.range(0))), path);
+    for (auto _ : state) {
+        graph::GraphModel graph(ClientSize, platform::RGB(255, 255, 255));
+        DrawLessonCurves(graph, graph::OpenLesson(path));
+    }
+}
+
+// The baseline: the same curves drawn through the routines, no file.
+void BM_DrawLessonCurves(benchmark::State &state)
+{
+    const graph::Lesson lesson = LessonOfCurves(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        graph::GraphModel graph(ClientSize, platform::RGB(255, 255, 255));
+        DrawLessonCurves(graph, lesson);
+    }
+}
+
+// The heap a thousand drawn curves take with their steps of history.
+std::size_t HistoryBytes()
+{
+    const auto inUse = [] { return mallinfo2().uordblks; };
+    graph::GraphModel graph(ClientSize, platform::RGB(255, 255, 255));
+    graph.drawGrid(LessonOfCurves(0).colors);
+    const std::size_t before = inUse();
+    for (int i = 0; i < 1000; ++i)
+        graph.plotLinear(static_cast<Single>(i), 1);
+    return inUse() - before;
+}
+
 BENCHMARK(BM_PlotParabola)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ParabolaFloor)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_NaiveParabola)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
@@ -210,6 +274,18 @@ BENCHMARK(BM_PlotLinear)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions
 BENCHMARK(BM_HundredParabolas)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ReplayHundredCurves)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SavePngAt4x)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenLesson)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DrawLessonCurves)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SaveSvg)
     ->Arg(1)
     ->Arg(Curves)
@@ -275,5 +351,13 @@ int main(int argc, char *argv[])
                     static_cast<long long>(savedBytes["graph.svg/" + std::to_string(parabolas)]),
                     static_cast<long long>(savedBytes["graph.png/" + std::to_string(parabolas)]));
     }
+    for (const int curves : {100, 1000}) {
+        const std::string open = "BM_OpenLesson/" + std::to_string(curves);
+        const std::string drawn = "BM_DrawLessonCurves/" + std::to_string(curves);
+        if (m.count(open))
+            std::printf("  lesson of %d curves: opened / drawn through the routines = %.2f (%.1f ms)\n", curves,
+                        ratio(open.c_str(), drawn.c_str()), m.at(open));
+    }
+    std::printf("  heap of 1000 drawn lines with their history: %zu bytes\n", HistoryBytes());
     return 0;
 }
