@@ -171,7 +171,10 @@ public:
 
 private:
     //: The kind of file lessons are, in the lesson dialogs; keep the pattern in brackets.
-    static QString LessonFilter() { return tr("บทเรียน Curvista (*.curvista)"); }
+    static QString LessonFilter()
+    {
+        return tr("บทเรียน Curvista (*.curvista)");
+    }
 
     static std::optional<QString> Chosen(QFileDialog &dialog)
     {
