@@ -204,13 +204,13 @@ Lesson OpenLesson(const QString &path)
         LessonFile::Fail(path, LessonFile::tr("เป็นโฟลเดอร์ ไม่ใช่ไฟล์"));
     if (info.exists() && info.size() > LessonMaxBytes)
         //: A lesson file's fault: %1 is the most, in megabytes, a lesson file may have.
-        LessonFile::Fail(path, LessonFile::tr("ไฟล์ใหญ่เกิน %1 MB").arg(LessonMaxBytes / (1024 * 1024)));
+        LessonFile::Fail(path, LessonFile::tr("ไฟล์ใหญ่เกิน %1 MB").arg(LessonMaxBytes / (qint64{1024} * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         LessonFile::Fail(path, file.errorString());
     const QByteArray json = file.read(LessonMaxBytes + 1);
     if (json.size() > LessonMaxBytes)
-        LessonFile::Fail(path, LessonFile::tr("ไฟล์ใหญ่เกิน %1 MB").arg(LessonMaxBytes / (1024 * 1024)));
+        LessonFile::Fail(path, LessonFile::tr("ไฟล์ใหญ่เกิน %1 MB").arg(LessonMaxBytes / (qint64{1024} * 1024)));
     auto lesson = ParseLesson(json);
     if (auto *fault = std::get_if<QString>(&lesson))
         LessonFile::Fail(path, *fault);

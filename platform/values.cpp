@@ -51,7 +51,7 @@ std::errc ParseDouble(const char *first, const char *last, double &value)
     return {};
 }
 
-std::size_t FormatDouble(char *first, char *last, double value, int significantDigits)
+std::size_t FormatDouble(char *first, const char *last, double value, int significantDigits)
 {
     const int length = std::snprintf(first, static_cast<std::size_t>(last - first), "%.*g", significantDigits, value);
     return static_cast<std::size_t>(length);
