@@ -19,6 +19,8 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+// Windows names a macro RGB, which would hide the designs' own.
+#undef RGB
 #endif
 
 using namespace platform;
@@ -113,7 +115,7 @@ class ScopedSystemColor
 public:
 #ifdef Q_OS_WIN
     ScopedSystemColor(Color color, QPalette::ColorRole /*role*/, const QColor &value)
-        : m_index(static_cast<int>(color & 0xFFU)), m_previous(GetSysColor(m_index))
+        : m_index(static_cast<int>(ColorValue(color) & 0xFFU)), m_previous(GetSysColor(m_index))
     {
         const COLORREF chosen = static_cast<COLORREF>(value.red()) | static_cast<COLORREF>(value.green()) << 8U |
                                 static_cast<COLORREF>(value.blue()) << 16U;
