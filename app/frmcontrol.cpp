@@ -4,9 +4,9 @@
 #include "dialogs/frmlinear.h"
 #include "dialogs/frmopt.h"
 #include "dialogs/frmpara.h"
-#include "graph/frmgraph.h"
-#include "graph/graph_mdl_routines.h"
-#include "platform/system_colors.h"
+#include "graph/window/frmgraph.h"
+#include "graph/window/graph_mdl_routines.h"
+#include "platform/forms/system_colors.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -2,8 +2,8 @@
 
 #include "app/frmcontrol.h"
 #include "app/pictures.h"
-#include "graph/frmgraph.h"
-#include "platform/system_colors.h"
+#include "graph/window/frmgraph.h"
+#include "platform/forms/system_colors.h"
 
 #include <QTimer>
 

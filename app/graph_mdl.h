@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/graph_mdl_routines.h"
+#include "graph/window/graph_mdl_routines.h"
 #include "settings/settings.h"
 
 namespace graph_mdl {

@@ -3,10 +3,10 @@
 #include "app/graph_mdl.h"
 #include "app/translations.h"
 #include "app/version.h"
-#include "platform/bundled_fonts.h"
-#include "platform/command_line_answer.h"
-#include "platform/error_message.h"
-#include "platform/form.h"
+#include "platform/core/bundled_fonts.h"
+#include "platform/forms/command_line_answer.h"
+#include "platform/forms/error_message.h"
+#include "platform/forms/form.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "pictures.h"
 
-#include "platform/fonts.h"
+#include "platform/core/fonts.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -1,9 +1,9 @@
 // Speed of the graph engine against the floor of its own arithmetic and
 // against a direct port. Prints the ratios of medians measured in this run.
-#include "graph/graph_export.h"
-#include "graph/graph_model.h"
-#include "graph/lesson.h"
-#include "graph/plotters.h"
+#include "graph/engine/graph_model.h"
+#include "graph/engine/lesson.h"
+#include "graph/engine/plotters.h"
+#include "graph/pictures/graph_export.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "frmlinear.h"
 
-#include "graph/equation_text.h"
-#include "graph/graph_mdl_routines.h"
+#include "graph/engine/equation_text.h"
+#include "graph/window/graph_mdl_routines.h"
 #include "settings/settings.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "frmopt.h"
 
-#include "platform/color_box.h"
-#include "platform/system_colors.h"
+#include "platform/forms/color_box.h"
+#include "platform/forms/system_colors.h"
 #include "settings/settings.h"
 
 #include <QPushButton>

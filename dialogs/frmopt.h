@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/color_box.h"
-#include "platform/color_picker.h"
-#include "platform/form.h"
+#include "platform/forms/color_box.h"
+#include "platform/forms/color_picker.h"
+#include "platform/forms/form.h"
 
 #include <memory>
 

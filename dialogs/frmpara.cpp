@@ -1,7 +1,7 @@
 #include "frmpara.h"
 
-#include "graph/equation_text.h"
-#include "graph/graph_mdl_routines.h"
+#include "graph/engine/equation_text.h"
+#include "graph/window/graph_mdl_routines.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "app/graph_mdl.h"
 #include "dialogs/frmlinear.h"
 #include "dialogs/frmpara.h"
-#include "platform/form.h"
+#include "platform/forms/form.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // Any bytes read as a lesson give a lesson or a fault in words, never a
 // crash; a lesson read is written again and reads back as itself.
-#include "graph/lesson.h"
+#include "graph/engine/lesson.h"
 
 #include <QByteArray>
 

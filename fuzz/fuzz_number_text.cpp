@@ -2,7 +2,7 @@
 // to 7 and 15 significant digits; no "-0", no blanks. (A Double within 15
 // digits of the largest one rounds beyond the range: Val reports that as an
 // overflow, so those are not read back.)
-#include "platform/values.h"
+#include "platform/core/values.h"
 
 #include <QString>
 

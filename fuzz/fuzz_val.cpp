@@ -1,7 +1,7 @@
 // Val against an independent reading: strip the blanks, take the longest
 // prefix that a regular expression accepts as a number, and let strtod read it.
-#include "platform/runtime_error.h"
-#include "platform/values.h"
+#include "platform/core/runtime_error.h"
+#include "platform/core/values.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/values.h"
+#include "platform/core/values.h"
 
 // The settings the windows share for the whole run, in their declared order.
 // Zero until Main runs; never saved.

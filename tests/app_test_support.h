@@ -3,7 +3,7 @@
 #include "app/frmcontrol.h"
 #include "app/frmmain.h"
 #include "app/graph_mdl.h"
-#include "graph/frmgraph.h"
+#include "graph/window/frmgraph.h"
 #include "widget_test_support.h"
 
 // A fresh process: no windows, settings zero.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/graph_model.h"
+#include "graph/engine/graph_model.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "graph/grid.h"
+#include "graph/engine/grid.h"
 #include "surface_test_support.h"
 #include "test_support.h"
 

@@ -1,7 +1,7 @@
-#include "platform/color_box.h"
-#include "platform/fonts.h"
-#include "platform/form.h"
-#include "platform/system_colors.h"
+#include "platform/core/fonts.h"
+#include "platform/forms/color_box.h"
+#include "platform/forms/form.h"
+#include "platform/forms/system_colors.h"
 #include "widget_test_support.h"
 
 #include <QAccessible>

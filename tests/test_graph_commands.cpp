@@ -1,7 +1,7 @@
 #include "app/pictures.h"
 #include "app_test_support.h"
 #include "document_support.h"
-#include "graph/export_dialogs.h"
+#include "graph/window/export_dialogs.h"
 #include "graph_script_support.h"
 
 #include <QClipboard>

@@ -1,11 +1,11 @@
 #include "document_support.h"
-#include "graph/graph_export.h"
+#include "graph/pictures/graph_export.h"
 #include "graph_script_support.h"
 #include "test_support.h"
 
-#include "graph/graph_page.h"
-#include "graph/graph_shapes.h"
-#include "graph/plotters.h"
+#include "graph/engine/plotters.h"
+#include "graph/pictures/graph_page.h"
+#include "graph/pictures/graph_shapes.h"
 
 #include <QLocale>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "graph/plotters.h"
+#include "graph/engine/plotters.h"
 #include "graph_script_support.h"
 #include "test_support.h"
 

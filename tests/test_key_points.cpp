@@ -1,5 +1,5 @@
-#include "graph/key_points.h"
-#include "graph/plotters.h"
+#include "graph/engine/key_points.h"
+#include "graph/engine/plotters.h"
 #include "test_support.h"
 
 using namespace graph;

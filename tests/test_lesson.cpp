@@ -1,4 +1,4 @@
-#include "graph/lesson.h"
+#include "graph/engine/lesson.h"
 #include "graph_script_support.h"
 #include "test_support.h"
 

@@ -1,5 +1,5 @@
 #include "dialog_test_support.h"
-#include "platform/color_box.h"
+#include "platform/forms/color_box.h"
 
 #include <QAction>
 #include <QTimer>

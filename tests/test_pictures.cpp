@@ -1,6 +1,6 @@
 #include "app/pictures.h"
 #include "app/translations.h"
-#include "platform/fonts.h"
+#include "platform/core/fonts.h"
 #include "widget_test_support.h"
 
 #include <QFontMetricsF>

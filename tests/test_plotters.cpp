@@ -1,4 +1,4 @@
-#include "graph/plotters.h"
+#include "graph/engine/plotters.h"
 #include "surface_test_support.h"
 #include "test_support.h"
 

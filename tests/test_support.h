@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/bundled_fonts.h"
-#include "platform/runtime_error.h"
+#include "platform/core/bundled_fonts.h"
+#include "platform/core/runtime_error.h"
 
 #include <QFile>
 #include <QGuiApplication>

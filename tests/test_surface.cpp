@@ -1,4 +1,4 @@
-#include "graph/surface.h"
+#include "graph/engine/surface.h"
 #include "surface_test_support.h"
 #include "test_support.h"
 

@@ -1,7 +1,7 @@
 #include "app/pictures.h"
 #include "app/translations.h"
 #include "dialog_test_support.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 #include <QAction>
 #include <QGroupBox>

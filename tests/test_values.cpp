@@ -1,4 +1,4 @@
-#include "platform/values.h"
+#include "platform/core/values.h"
 #include "test_support.h"
 
 #include <cmath>

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "graph/pictures/graph_export.h"
+
+#include "platform/core/factory.h"
+
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace graph {
+
+// The dialogs that ask where the graph goes (a file to save it to, a printer)
+// and which lesson file to save or open.
+class ExportDialogs
+{
+public:
+    virtual ~ExportDialogs() = default;
+
+    // The file and its kind; nothing when the user cancels.
+    virtual std::optional<SaveTarget> chooseSaveTarget(QWidget *parent) = 0;
+    // Sets the printer up; false when the user cancels.
+    virtual bool choosePrinter(QPrinter &printer, QWidget *parent) = 0;
+    // A lesson file to write, or to read; nothing when the user cancels.
+    virtual std::optional<QString> chooseLessonToSave(QWidget *parent) = 0;
+    virtual std::optional<QString> chooseLessonToOpen(QWidget *parent) = 0;
+};
+
+using ExportDialogsFactory = platform::Factory<ExportDialogs>;
+
+// Qt's file and print dialogs, or what a test installed instead.
+std::unique_ptr<ExportDialogs> CreateExportDialogs();
+
+// Replaces what CreateExportDialogs makes; returns the previous factory.
+ExportDialogsFactory SetExportDialogsFactory(ExportDialogsFactory factory);
+
+} // namespace graph
