@@ -108,6 +108,22 @@ public:
     {}
 };
 
+// A dialog whose design has no default button.
+class frmNoDefault : public Form
+{
+public:
+    frmNoDefault()
+        : Form({.border = BorderStyle::FixedToolWindow,
+                .clientWidth = 3000,
+                .clientHeight = 1500,
+                .controls = {
+                    {"txtOnly", ControlKind::TextBox, 150, 150, 1500, 375, 0, QString()},
+                    {"cmdOne", ControlKind::CommandButton, 150, 900, 1200, 495, 1, QStringLiteral("One")},
+                    {"cmdTwo", ControlKind::CommandButton, 1650, 900, 1200, 495, 2, QStringLiteral("Two")},
+                }})
+    {}
+};
+
 // Sets one system color for the scope, as the user's settings would: on
 // Windows the system's own color of that number, elsewhere the palette role.
 class ScopedSystemColor
@@ -231,6 +247,8 @@ private slots:
         QTimer::singleShot(50, [&] {
             QVERIFY(Instance<frmSample>().isVisible());
             QVERIFY(Instance<frmSample>().isModal());
+            QTest::keyClick(&Instance<frmSample>(), Qt::Key_Escape);
+            QVERIFY(Instance<frmSample>().isVisible());
             Unload<frmSample>();
             unloadedBeforeReturn = true;
         });
@@ -347,6 +365,56 @@ private slots:
         QCOMPARE(g_clicks, 1);
         QCOMPARE(QApplication::focusWidget(), first);
         QVERIFY(go->isDefault());
+    }
+
+    // Esc closes no window, dialog or not; a modal one is tried in
+    // showModalReturnsOnlyAfterUnload.
+    void escapeClosesNothing_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("dialog") << "frmSample";
+        QTest::newRow("dialog without a default button") << "frmNoDefault";
+        QTest::newRow("window") << "frmPlain";
+    }
+    void escapeClosesNothing()
+    {
+        QFETCH(QString, window);
+        Form &form = window == QLatin1String("frmSample")      ? static_cast<Form &>(Instance<frmSample>())
+                     : window == QLatin1String("frmNoDefault") ? static_cast<Form &>(Instance<frmNoDefault>())
+                                                               : static_cast<Form &>(Instance<frmPlain>());
+        form.Show();
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QVERIFY(form.isVisible());
+        QCOMPARE(g_clicks, 0);
+    }
+
+    // Without a design default, Enter presses only a focused button, and a
+    // button shows as the default only while it has the focus.
+    void withoutADefaultButtonEnterPressesOnlyTheFocusedOne()
+    {
+        frmNoDefault &form = Instance<frmNoDefault>();
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto *box = form.control<QLineEdit>("txtOnly");
+        auto *one = form.control<QPushButton>("cmdOne");
+        auto *two = form.control<QPushButton>("cmdTwo");
+        QSignalSpy oneClicked(one, &QPushButton::clicked);
+        QSignalSpy twoClicked(two, &QPushButton::clicked);
+        box->setFocus();
+        QVERIFY(!one->isDefault() && !two->isDefault());
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(oneClicked.count() + twoClicked.count(), 0);
+
+        two->setFocus();
+        QVERIFY(two->isDefault() && !one->isDefault());
+        QTest::keyClick(two, Qt::Key_Return);
+        QCOMPARE(twoClicked.count(), 1);
+
+        box->setFocus();
+        QVERIFY(!one->isDefault() && !two->isDefault());
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(oneClicked.count() + twoClicked.count(), 1);
     }
 
     void aFocusedButtonTakesEnterItself()

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -102,8 +101,8 @@ private:
 } // namespace
 
 Form::Form(const FormDesign &design)
-    : m_closeBox(design.titleBar && design.closeBox), m_handlers(new QObject(this)),
-      m_accessibleRole(design.border == BorderStyle::FixedToolWindow ? QAccessible::Dialog : QAccessible::Window)
+    : m_isDialog(design.border == BorderStyle::FixedToolWindow), m_closeBox(design.titleBar && design.closeBox),
+      m_handlers(new QObject(this)), m_accessibleRole(m_isDialog ? QAccessible::Dialog : QAccessible::Window)
 {
     InstallFormAccessibility();
     setWindowFlags(FlagsFor(design));
@@ -134,10 +133,12 @@ Form::Form(const FormDesign &design)
         menuBar->setGeometry(0, 0, clientSize.width(), menuHeight);
 
     BuildControls(*m_client, design.controls);
-    for (QPushButton *button : m_client->findChildren<QPushButton *>())
-        if (button->isDefault())
-            m_defaultButton = button;
-    connect(qApp, &QApplication::focusChanged, m_handlers, [this](QWidget *, QWidget *now) { keepDefaultButton(now); });
+    const QList<QPushButton *> buttons = m_client->findChildren<QPushButton *>();
+    m_hasDefaultButton =
+        std::any_of(buttons.begin(), buttons.end(), [](const QPushButton *b) { return b->isDefault(); });
+    if (!m_hasDefaultButton)
+        connect(qApp, &QApplication::focusChanged, m_handlers,
+                [this](QWidget *, QWidget *now) { showNoDefaultButton(now); });
 
     setFixedSize(clientSize.width() + 2 * m_borderWidth, clientOffset.y() + clientSize.height() + m_borderWidth);
     place(design, clientOffset);
@@ -191,12 +192,23 @@ void Form::Show(int modal)
     }
     if (isVisible())
         throw RuntimeError(ErrorCode::FormAlreadyDisplayed);
-    setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
-    setVisible(true);
-    bringForward();
-    loop.exec(QEventLoop::DialogExec);
+    // Unloading hides the form, which ends the loop.
+    exec();
+}
+
+void Form::setVisible(bool visible)
+{
+    if (m_isDialog || testAttribute(Qt::WA_ShowModal))
+        QDialog::setVisible(visible);
+    else
+        QWidget::setVisible(visible); // NOLINT(bugprone-parent-virtual-call)
+}
+
+// Forms keep the places their designs give them: a dialog is not centred
+// over the window it belongs to.
+void Form::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event); // NOLINT(bugprone-parent-virtual-call)
 }
 
 // A window the user opens is the one they type into next, also when it was
@@ -260,7 +272,7 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
         windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, false);
         windowHandle()->removeEventFilter(this);
     }
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 void Form::closeEvent(QCloseEvent *event)
@@ -272,29 +284,31 @@ void Form::closeEvent(QCloseEvent *event)
         RunHandler([this] { Unload(*this); });
 }
 
+// Esc closes no window of the designs; Enter presses the default button,
+// where the design has one.
 void Form::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && m_defaultButton && m_defaultButton->isEnabled() && m_defaultButton->isVisible()) {
-        m_defaultButton->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (event->matches(QKeySequence::Cancel))
+        event->ignore();
+    else if (m_hasDefaultButton)
+        QDialog::keyPressEvent(event);
+    else
+        QWidget::keyPressEvent(event); // NOLINT(bugprone-parent-virtual-call)
 }
 
-// As in a dialog: a button shows as the default while it has the focus, the
-// design's default button the rest of the time.
-void Form::keepDefaultButton(QWidget *focused)
+// A dialog keeps the last button that had the focus as its default; a form
+// whose design has no default button shows one only on the focused button.
+void Form::showNoDefaultButton(QWidget *focused)
 {
-    if (!m_defaultButton || !focused || focused->window() != this)
+    if (!focused || focused->window() != this || qobject_cast<QPushButton *>(focused))
         return;
-    const auto *button = qobject_cast<QPushButton *>(focused);
-    m_defaultButton->setDefault(!button || button == m_defaultButton);
+    for (QPushButton *button : m_client->findChildren<QPushButton *>())
+        button->setDefault(false);
 }
 
 void Form::paintEvent(QPaintEvent *event)
 {
-    QWidget::paintEvent(event);
+    QDialog::paintEvent(event);
     if (m_borderWidth == 0)
         return;
     QPainter painter(this);
@@ -309,14 +323,14 @@ void Form::watchFocus(QWidget *control, std::function<void()> onLostFocus)
 
 void Form::changeEvent(QEvent *event)
 {
-    QWidget::changeEvent(event);
+    QDialog::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         runEvent([this] { Form_Resize(); });
 }
 
 void Form::resizeEvent(QResizeEvent *event)
 {
-    QWidget::resizeEvent(event);
+    QDialog::resizeEvent(event);
     runEvent([this] { Form_Resize(); });
 }
 

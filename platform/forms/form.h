@@ -4,7 +4,7 @@
 #include "platform/forms/form_design.h"
 
 #include <QAccessible>
-#include <QWidget>
+#include <QDialog>
 
 #include <algorithm>
 #include <functional>
@@ -13,7 +13,6 @@
 #include <typeinfo>
 
 class QAction;
-class QPushButton;
 
 namespace platform {
 
@@ -33,8 +32,10 @@ enum class WindowState : int { Normal = 0, Minimized = 1, Maximized = 2 };
 constexpr int vbModal = 1;
 
 // A window built from its design, with the life cycle of the forms runtime:
-// loaded on first reference, hidden until Show, destroyed by Unload.
-class Form : public QWidget
+// loaded on first reference, hidden until Show, destroyed by Unload. Every
+// form is a QDialog, for the default button, Enter and the modal loop; one
+// that is no dialog in its design shows as a plain window.
+class Form : public QDialog
 {
     Q_OBJECT
 
@@ -111,8 +112,9 @@ protected:
                 [this, handler] { runEvent([this, handler] { (static_cast<F *>(this)->*handler)(); }); });
     }
 
+    void setVisible(bool visible) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    // Enter activates the default button, wherever the focus is, without moving it.
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -130,15 +132,13 @@ private:
     [[noreturn]] void failBinding(const char *name) const;
     void watchFocus(QWidget *control, std::function<void()> onLostFocus);
     void place(const FormDesign &design, QPoint clientOffset);
-    void keepDefaultButton(QWidget *focused);
+    void showNoDefaultButton(QWidget *focused);
     void bringForward();
     void restoreWithoutActivating();
 
     QWidget *m_client = nullptr;
-    // The design's default button. Qt moves the default flag to whichever
-    // auto-default button has the focus and, outside a QDialog, never gives
-    // it back, so the form keeps track of it itself.
-    QPushButton *m_defaultButton = nullptr;
+    const bool m_isDialog;
+    bool m_hasDefaultButton = false;
     // A fixed single border, one pixel around the client area, drawn by the
     // form itself: a window manager leaves a window without a title bar bare.
     int m_borderWidth = 0;
