@@ -32,16 +32,6 @@ private slots:
     void init() { ResetProgram(); }
     void cleanup() { ResetProgram(); }
 
-    void designIsAFramelessCentredSquareOutOfTheTaskBar()
-    {
-        frmGraph &graph = Instance<frmGraph>();
-        QVERIFY(graph.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(graph.windowType(), Qt::Tool);
-        QCOMPARE(graph.client()->size(), QSize(465, 465));
-        QCOMPARE(graph.size(), QSize(467, 467)); // the fixed single border around it
-        QCOMPARE(graph.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
-    }
-
     // The texts the user reads and where: the axis letters just beside the
     // ends of the axes (pixel 233), the address filling the bottom-right
     // corner of the 465-pixel client area. Lines pass underneath the labels:

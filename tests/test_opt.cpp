@@ -102,12 +102,9 @@ private slots:
         SetColorPickerFactory(m_previousFactory);
     }
 
-    void designAndNote()
+    void noteAndColorBoxes()
     {
         withDialog([](frmOpt &dialog) {
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Option"));
-            QCOMPARE(dialog.windowType(), Qt::Tool);
-            QCOMPARE(dialog.client()->size(), QSize(247, 223));
             const QString note = dialog.control<QLabel>("Label4")->text();
             QCOMPARE(note, QStringLiteral("    สีทั้งหมดจะเปลี่ยนไปตามที่เลือก หลังจากกดปุ่ม \"ลบทั้งหมด\""));
             QCOMPARE(dialog.control<QLabel>("Label4")->palette().color(QPalette::Window), QColor(224, 224, 224));
