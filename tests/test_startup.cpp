@@ -1,5 +1,6 @@
 #include "app_test_support.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 using namespace platform;
@@ -13,6 +14,8 @@ class ShowRecorder : public QObject
 public:
     QStringList shown;
     bool graphHadGridWhenShown = false;
+    QElapsedTimer sinceMain;
+    qint64 panelShownAfterMs = -1;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -20,6 +23,8 @@ protected:
         auto *form = qobject_cast<Form *>(watched);
         if (event->type() == QEvent::Show && form) {
             shown << QString::fromLatin1(form->metaObject()->className());
+            if (qobject_cast<frmControl *>(form))
+                panelShownAfterMs = sinceMain.elapsed();
             if (auto *graph = qobject_cast<frmGraph *>(form))
                 graphHadGridWhenShown = graph->surface().image().pixel(233, 10) == qRgb(100, 100, 100);
         }
@@ -45,13 +50,9 @@ private slots:
         QCOMPARE(platform::ColorValue(graph_mdl::BackgroundColor), 0U);
     }
 
-    void mainSetsTheDefaultColorsAndShowsOnlyTheSplash()
+    void mainShowsOnlyTheSplash()
     {
         graph_mdl::Main();
-        QCOMPARE(platform::ColorValue(graph_mdl::AxisColor), 0x00646464U);
-        QCOMPARE(platform::ColorValue(graph_mdl::GridColor), 0x00DCDCDCU);
-        QCOMPARE(platform::ColorValue(graph_mdl::PlotColor), 0x00000000U);
-        QCOMPARE(platform::ColorValue(graph_mdl::BackgroundColor), 0x00FFFFFFU);
         QCOMPARE(graph_mdl::LinearSlope, 0.0f);
         QCOMPARE(graph_mdl::LinearIntercept, 0.0f);
         QVERIFY(Instance<frmMain>().isVisible());
@@ -59,18 +60,21 @@ private slots:
         QVERIFY(!LoadedInstance<frmGraph>());
         auto *timer = Instance<frmMain>().findChild<QTimer *>(QStringLiteral("Timer1"));
         QVERIFY(timer && timer->isActive());
-        QCOMPARE(timer->interval(), 1000);
     }
 
-    void firstTickShowsPanelThenGraphWithItsGridAndUnloadsTheSplash()
+    void aboutASecondAfterMainPanelAndGraphShowAndTheSplashGoes()
     {
         ShowRecorder recorder;
         qApp->installEventFilter(&recorder);
+        recorder.sinceMain.start();
         graph_mdl::Main();
         QTRY_VERIFY_WITH_TIMEOUT(!LoadedInstance<frmMain>(), 5000);
         qApp->removeEventFilter(&recorder);
         QCOMPARE(recorder.shown, QStringList({"frmMain", "frmControl", "frmGraph"}));
         QVERIFY(recorder.graphHadGridWhenShown);
+        // Not before the splash's second, less what a coarse timer may fire
+        // early; no upper bound, as a busy machine may be late.
+        QVERIFY2(recorder.panelShownAfterMs >= 900, qPrintable(QString::number(recorder.panelShownAfterMs)));
         QVERIFY(Instance<frmControl>().isVisible());
         QVERIFY(Instance<frmGraph>().isVisible());
     }
@@ -91,18 +95,6 @@ private slots:
         QCOMPARE(LoadedInstance<frmControl>(), panel);
         QCOMPARE(LoadedInstance<frmGraph>(), graph);
         QVERIFY(!LoadedInstance<frmMain>());
-    }
-
-    void splashIsCentredWithoutTitleBar()
-    {
-        graph_mdl::Main();
-        frmMain &splash = Instance<frmMain>();
-        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(splash.windowType(), TaskbarWindowType);
-        QCOMPARE(splash.client()->size(), QSize(463, 180));
-        QCOMPARE(splash.size(), QSize(465, 182)); // the fixed single border around it
-        QCOMPARE(splash.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
-        QVERIFY(!splash.windowIcon().isNull());
     }
 };
 
