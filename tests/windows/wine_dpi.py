@@ -1,6 +1,7 @@
-"""The Windows program at a display scale of 150 % (Wine's LogPixels 144),
-on a bare X screen: its windows keep their designed sizes in logical pixels
-(the device pixels are the logical ones times 1.5), and the graph's surface
+"""The Windows program at display scales of 125, 150 and 200 % (Wine's
+LogPixels 120, 144 and 192), on a bare X screen: its windows keep their
+designed sizes in logical pixels (the device pixels are the logical ones
+times the scale), and the graph's surface
 is drawn at the device pixel ratio, so that a row of device pixels across
 the grid holds only the grid's own colours, each line one device pixel wide
 (a surface drawn at 100 % and stretched would show blended colours or lines
@@ -18,8 +19,7 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "blackbox"))
 from desktop import Desktop, Failure, wait_for  # noqa: E402
 
-LOG_PIXELS = 144
-SCALE = LOG_PIXELS / 96
+LOG_PIXELS = (120, 144, 192)
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 # Logical sizes of the windows' client areas as Windows counts them: the
 # frameless splash and graph draw their one-pixel border inside.
@@ -42,9 +42,9 @@ GRID_ROW = 100
 BORDER = 1
 
 
-def close_to(device, logical):
+def close_to(device, logical, scale):
     """Qt rounds a fractional device size either way."""
-    return abs(device - logical * SCALE) <= 1
+    return abs(device - logical * scale) <= 1
 
 
 def centred(window):
@@ -104,15 +104,16 @@ def crispness_faults(pixels):
     return faults, lines
 
 
-def main(program, window_sizes):
-    failures = []
+def at_scale(program, window_sizes, log_pixels, failures):
+    scale = log_pixels / 96
 
     def check(what, good, seen):
+        what = f"{round(scale * 100)} %: {what}"
         print(f"{'ok  ' if good else 'FAIL'} {what}: {seen}", flush=True)
         if not good:
             failures.append(what)
 
-    registry("add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(LOG_PIXELS), "/f")
+    registry("add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(log_pixels), "/f")
     # A fresh wineserver, so that every process reads the new scale.
     subprocess.run(["wineserver", "-k"], check=False)
     subprocess.run(["wineserver", "-w"], check=False)
@@ -128,25 +129,26 @@ def main(program, window_sizes):
 
                 # Told apart by their shapes: the splash is wide and low, the graph square.
                 splash = wait_for(lambda: untitled(lambda w: w[2] > 2 * w[3]), "the splash", timeout=60)
-                check("the splash's size", close_to(splash[2], SPLASH[0]) and close_to(splash[3], SPLASH[1]),
-                      f"{splash[2:4]}, designed {SPLASH} x {SCALE}")
-                check("the windows' DPI", splash[4] == LOG_PIXELS, splash[4])
+                check("the splash's size", close_to(splash[2], SPLASH[0], scale) and
+                      close_to(splash[3], SPLASH[1], scale), f"{splash[2:4]}, designed {SPLASH} x {scale}")
+                check("the windows' DPI", splash[4] == log_pixels, splash[4])
                 check("the splash centred", centred(splash), splash[:2])
                 graph = wait_for(lambda: untitled(lambda w: abs(w[2] - w[3]) < 4), "the graph window", timeout=60)
-                check("the graph window's size", close_to(graph[2], GRAPH[0]) and close_to(graph[3], GRAPH[1]),
-                      f"{graph[2:4]}, designed {GRAPH} x {SCALE}")
+                check("the graph window's size", close_to(graph[2], GRAPH[0], scale) and
+                      close_to(graph[3], GRAPH[1], scale), f"{graph[2:4]}, designed {GRAPH} x {scale}")
                 check("the graph window centred", centred(graph), graph[:2])
                 panel = wait_for(lambda: next((w for w in windows(env, window_sizes) if w[5] == PANEL), None),
                                  "the control panel", timeout=60)
-                check("the control panel's width", close_to(panel[2], PANEL_WIDTH),
-                      f"{panel[2]}, designed {PANEL_WIDTH} x {SCALE}")
-                check("the control panel's place", close_to(panel[0], PANEL_LEFT) and
-                      close_to(panel[1] + panel[3], PANEL_BOTTOM), f"left {panel[0]}, bottom {panel[1] + panel[3]}")
+                check("the control panel's width", close_to(panel[2], PANEL_WIDTH, scale),
+                      f"{panel[2]}, designed {PANEL_WIDTH} x {scale}")
+                check("the control panel's place", close_to(panel[0], PANEL_LEFT, scale) and
+                      close_to(panel[1] + panel[3], PANEL_BOTTOM, scale),
+                      f"left {panel[0]}, bottom {panel[1] + panel[3]}")
 
                 # Inside the border, one device pixel row across the grid.
-                inset = round(BORDER * SCALE) + 1
+                inset = round(BORDER * scale) + 1
                 pixels = wait_for(lambda: (lambda row: row if (255, 255, 255) in row and len(set(row)) > 1 else None)(
-                    row_pixels(env, graph[0] + inset, graph[1] + round(GRID_ROW * SCALE), graph[2] - 2 * inset)),
+                    row_pixels(env, graph[0] + inset, graph[1] + round(GRID_ROW * scale), graph[2] - 2 * inset)),
                     "the grid drawn", timeout=30)
                 faults, lines = crispness_faults(pixels)
                 check("the grid crisp at the device pixel ratio", not faults,
@@ -161,6 +163,11 @@ def main(program, window_sizes):
         registry("delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
         subprocess.run(["wineserver", "-w"], check=False)
 
+
+def main(program, window_sizes):
+    failures = []
+    for log_pixels in LOG_PIXELS:
+        at_scale(program, window_sizes, log_pixels, failures)
     for failure in failures:
         print("FAIL", failure)
     return 1 if failures else 0
