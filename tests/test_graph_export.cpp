@@ -404,6 +404,54 @@ private slots:
         }
     }
 
+    // The rings of the key points, and on the printed page their names, go
+    // into the SVG and the PDF only while the key points are shown.
+    void keyPointsGoIntoVectorPicturesOnlyWhenShown_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("shown") << true;
+        QTest::newRow("not shown") << false;
+    }
+    void keyPointsGoIntoVectorPicturesOnlyWhenShown()
+    {
+        QFETCH(bool, shown);
+        TestGraph drawing;
+        Grid(drawing, Light);
+        Parabola(drawing, 1, 0, -4);
+        Linear(drawing, 1, 10);
+        drawing.setMarkColor(QColor(0, 120, 215));
+        drawing.setKeyPointsMarked(shown);
+        const std::vector<KeyPoint> points = KeyPointsOf(drawing.record());
+        QVERIFY(points.size() >= 5); // vertex, two roots, intercepts, crossings
+        const QTemporaryDir dir;
+
+        QFile svg(SaveInto(dir, drawing, ImageFormat::Svg, 1));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QList<QPointF> rings;
+        QXmlStreamReader xml(&svg);
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("circle")) {
+                const QXmlStreamAttributes ring = xml.attributes();
+                rings << QPointF(ring.value(QLatin1String("cx")).toDouble(),
+                                 ring.value(QLatin1String("cy")).toDouble());
+            }
+        }
+        QVERIFY(!xml.hasError());
+        QCOMPARE(rings.size(), shown ? qsizetype(points.size()) : 0);
+        if (shown) {
+            QVERIFY(QLineF(rings.front(), LogicalPoint(points.front().at)).length() < 0.01); // written to 2 decimals
+            QVERIFY(svg.seek(0));
+            QVERIFY(svg.readAll().contains("stroke=\"#0078d7\""));
+        }
+
+        const QString pdf = SaveInto(dir, drawing, ImageFormat::Pdf, 1);
+        SKIP_UNLESS_PDF_READS();
+        const QString words = PdfText(pdf).simplified();
+        for (const KeyPoint &point : points)
+            QCOMPARE(words.contains(WithoutMarks(KeyPointText(point)).simplified()), shown);
+        QVERIFY(words.contains(WithoutMarks(QStringLiteral("จุดยอด (0, -4)"))) == shown);
+    }
+
     // A long session's list goes on to a second page; nothing is cut off.
     void aLongListGoesOnToAnotherPage()
     {

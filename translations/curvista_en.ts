@@ -115,6 +115,34 @@ and --help it takes the options every Qt program takes, such as
     </message>
 </context>
 <context>
+    <name>KeyPoints</name>
+    <message>
+        <source>จุดยอด</source>
+        <extracomment>In the graph&apos;s tooltip and the printed list: the parabola&apos;s vertex, followed by its coordinates.</extracomment>
+        <translation>vertex</translation>
+    </message>
+    <message>
+        <source>รากของสมการ</source>
+        <extracomment>In the graph&apos;s tooltip and the printed list: a root of the parabola&apos;s equation, followed by its coordinates.</extracomment>
+        <translation>root</translation>
+    </message>
+    <message>
+        <source>จุดตัดแกน y</source>
+        <extracomment>In the graph&apos;s tooltip and the printed list: where the curve crosses the y axis.</extracomment>
+        <translation>y-intercept</translation>
+    </message>
+    <message>
+        <source>จุดตัดแกน x</source>
+        <extracomment>In the graph&apos;s tooltip and the printed list: where the line crosses the x axis.</extracomment>
+        <translation>x-intercept</translation>
+    </message>
+    <message>
+        <source>จุดตัด</source>
+        <extracomment>In the graph&apos;s tooltip and the printed list: where two drawn curves cross.</extracomment>
+        <translation>intersection</translation>
+    </message>
+</context>
+<context>
     <name>LessonFile</name>
     <message>
         <source>เส้นที่ %1 ไม่มีค่า %2</source>
@@ -332,31 +360,6 @@ and --help it takes the options every Qt program takes, such as
         <source>ทำซ้ำ</source>
         <extracomment>The graph window&apos;s menu: draws again what was taken back.</extracomment>
         <translation>Redo</translation>
-    </message>
-    <message>
-        <source>จุดยอด</source>
-        <extracomment>In the graph&apos;s tooltip: the parabola&apos;s vertex, followed by its coordinates.</extracomment>
-        <translation>vertex</translation>
-    </message>
-    <message>
-        <source>รากของสมการ</source>
-        <extracomment>In the graph&apos;s tooltip: a root of the parabola&apos;s equation, followed by its coordinates.</extracomment>
-        <translation>root</translation>
-    </message>
-    <message>
-        <source>จุดตัดแกน y</source>
-        <extracomment>In the graph&apos;s tooltip: where the curve crosses the y axis.</extracomment>
-        <translation>y-intercept</translation>
-    </message>
-    <message>
-        <source>จุดตัดแกน x</source>
-        <extracomment>In the graph&apos;s tooltip: where the line crosses the x axis.</extracomment>
-        <translation>x-intercept</translation>
-    </message>
-    <message>
-        <source>จุดตัด</source>
-        <extracomment>In the graph&apos;s tooltip: where two drawn curves cross.</extracomment>
-        <translation>intersection</translation>
     </message>
     <message>
         <source>แสดงจุดสำคัญ</source>

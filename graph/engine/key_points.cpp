@@ -3,6 +3,7 @@
 #include "graph/engine/mapping.h"
 #include "platform/core/twips.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPen>
 
@@ -13,6 +14,46 @@ namespace graph {
 namespace {
 
 constexpr double GridEnd = 35.0;
+
+class KeyPoints
+{
+    Q_DECLARE_TR_FUNCTIONS(KeyPoints)
+
+public:
+    static QString Name(KeyPointKind kind)
+    {
+        switch (kind) {
+        case KeyPointKind::Vertex:
+            //: In the graph's tooltip and the printed list: the parabola's vertex, followed by its coordinates.
+            return tr("จุดยอด");
+        case KeyPointKind::Root:
+            //: In the graph's tooltip and the printed list: a root of the parabola's equation, followed by its
+            //: coordinates.
+            return tr("รากของสมการ");
+        case KeyPointKind::YIntercept:
+            //: In the graph's tooltip and the printed list: where the curve crosses the y axis.
+            return tr("จุดตัดแกน y");
+        case KeyPointKind::XIntercept:
+            //: In the graph's tooltip and the printed list: where the line crosses the x axis.
+            return tr("จุดตัดแกน x");
+        case KeyPointKind::Intersection:
+            //: In the graph's tooltip and the printed list: where two drawn curves cross.
+            return tr("จุดตัด");
+        }
+        return {};
+    }
+};
+
+// Up to two decimals, without trailing zeros.
+QString UpToTwoDecimals(double value)
+{
+    QString text = QString::number(std::round(value * 100.0) / 100.0 + 0.0, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
 
 bool InsideGrid(QPointF point)
 {
@@ -89,18 +130,26 @@ std::vector<KeyPoint> KeyPointsOf(const DrawingRecord &record)
     return points;
 }
 
+QString KeyPointText(const KeyPoint &point)
+{
+    return KeyPoints::Name(point.kind) + QStringLiteral(" (") + UpToTwoDecimals(point.at.x()) + QStringLiteral(", ") +
+           UpToTwoDecimals(point.at.y()) + QLatin1Char(')');
+}
+
+QPointF LogicalPoint(QPointF world)
+{
+    return {(world.x() * CanvasPerWorld + CanvasOrigin) / platform::TwipsPerPixel,
+            (CanvasOrigin - world.y() * CanvasPerWorld) / platform::TwipsPerPixel};
+}
+
 void PaintKeyPoints(QPainter &painter, const std::vector<KeyPoint> &points, const QColor &color)
 {
-    constexpr double Radius = 4.0;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(color, 1.5));
+    painter.setPen(QPen(color, KeyPointRingWidth));
     painter.setBrush(Qt::NoBrush);
-    for (const KeyPoint &point : points) {
-        const QPointF at((point.at.x() * CanvasPerWorld + CanvasOrigin) / platform::TwipsPerPixel,
-                         (CanvasOrigin - point.at.y() * CanvasPerWorld) / platform::TwipsPerPixel);
-        painter.drawEllipse(at, Radius, Radius);
-    }
+    for (const KeyPoint &point : points)
+        painter.drawEllipse(LogicalPoint(point.at), KeyPointRingRadius, KeyPointRingRadius);
     painter.restore();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QString>
 
 class QPainter;
 
@@ -44,7 +45,17 @@ std::vector<KeyPoint> Intersections(const Polynomial &one, const Polynomial &oth
 // intersections included.
 std::vector<KeyPoint> KeyPointsOf(const DrawingRecord &record);
 
-// Marks each point with a small ring, over a graph painted in logical pixels.
+// Its name and coordinates, to at most two decimals: "จุดยอด (0, -4)".
+QString KeyPointText(const KeyPoint &point);
+
+// Where a world point lies on the graph, in logical pixels.
+QPointF LogicalPoint(QPointF world);
+
+// The ring that marks a key point, in logical pixels.
+constexpr double KeyPointRingRadius = 4.0;
+constexpr double KeyPointRingWidth = 1.5;
+
+// Marks each point with a ring, over a graph painted in logical pixels.
 void PaintKeyPoints(QPainter &painter, const std::vector<KeyPoint> &points, const QColor &color);
 
 // How far the world point lies from the curve, in world units, measured

@@ -89,6 +89,9 @@ void PrintGraph(const GraphModel &drawing, QPainter &painter, QPagedPaintDevice 
     painter.restore();
 
     std::vector<EquationLine> lines = EquationLines(drawing.record());
+    // The key points ringed on the graph, named in the ring's colour.
+    for (const KeyPoint &point : shapes.keyPoints)
+        lines.push_back({KeyPointText(point), shapes.markColor.rgb()});
     lines.push_back({GraphPage::DateLine(date), qRgb(0, 0, 0)});
     painter.setFont(font);
     double top = side + lineHeight;

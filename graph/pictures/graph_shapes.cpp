@@ -177,6 +177,10 @@ GraphShapes ShapesOf(const GraphModel &drawing)
     ShapeBuilder builder(shapes);
     DrawRecord(drawing.record(), builder, shapes.size);
     builder.endRun();
+    if (drawing.keyPointsMarked()) {
+        shapes.keyPoints = KeyPointsOf(drawing.record());
+        shapes.markColor = drawing.markColor();
+    }
     return shapes;
 }
 
@@ -199,6 +203,7 @@ void PaintShapes(QPainter &painter, const GraphShapes &shapes)
             painter.drawRect(QRectF(dot - QPointF(0.5, 0.5), QSizeF(1.0, 1.0)));
     }
     PaintAxisLetters(painter, shapes.letters);
+    PaintKeyPoints(painter, shapes.keyPoints, shapes.markColor);
     painter.restore();
 }
 

@@ -2,6 +2,7 @@
 
 #include "graph/engine/axis_letters.h"
 #include "graph/engine/graph_model.h"
+#include "graph/engine/key_points.h"
 
 #include <QLineF>
 #include <QPolygonF>
@@ -31,6 +32,9 @@ struct GraphShapes
     QRgb background = 0;
     std::vector<ShapeGroup> groups;
     AxisLetters letters;
+    // Ringed over everything, where the key points are shown.
+    std::vector<KeyPoint> keyPoints;
+    QColor markColor;
 };
 
 // A run leaves out the points that the line between the points kept on either

@@ -91,6 +91,24 @@ void WriteLetters(QXmlStreamWriter &xml, const AxisLetters &letters)
     xml.writeEndElement();
 }
 
+void WriteKeyPoints(QXmlStreamWriter &xml, const GraphShapes &shapes)
+{
+    if (shapes.keyPoints.empty())
+        return;
+    xml.writeStartElement(QStringLiteral("g"));
+    xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+    xml.writeAttribute(QStringLiteral("stroke"), ColorName(shapes.markColor.rgb()));
+    xml.writeAttribute(QStringLiteral("stroke-width"), Number(KeyPointRingWidth));
+    for (const KeyPoint &point : shapes.keyPoints) {
+        const QPointF at = LogicalPoint(point.at);
+        xml.writeEmptyElement(QStringLiteral("circle"));
+        xml.writeAttribute(QStringLiteral("cx"), Number(at.x()));
+        xml.writeAttribute(QStringLiteral("cy"), Number(at.y()));
+        xml.writeAttribute(QStringLiteral("r"), Number(KeyPointRingRadius));
+    }
+    xml.writeEndElement();
+}
+
 } // namespace
 
 bool WriteSvg(const GraphShapes &shapes, QIODevice &device)
@@ -124,6 +142,7 @@ bool WriteSvg(const GraphShapes &shapes, QIODevice &device)
     xml.writeEndElement();
 
     WriteLetters(xml, shapes.letters);
+    WriteKeyPoints(xml, shapes);
     xml.writeEndElement();
     xml.writeEndDocument();
     return !xml.hasError();

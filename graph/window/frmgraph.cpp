@@ -102,17 +102,6 @@ graph::AxisLetters AxisLettersOf(const frmGraph &graph)
     return letters;
 }
 
-// Up to two decimals, without trailing zeros.
-QString UpToTwoDecimals(double value)
-{
-    QString text = QString::number(std::round(value * 100.0) / 100.0 + 0.0, 'f', 2);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
-}
-
 // The curve's equation as the printed page writes it.
 QString CurveEquation(const graph::Polynomial &curve)
 {
@@ -122,28 +111,6 @@ QString CurveEquation(const graph::Polynomial &curve)
         return EquationText({{single(curve.b), QStringLiteral("x")}, {single(curve.c), {}}});
     return EquationText(
         {{single(curve.a), QStringLiteral("x²")}, {single(curve.b), QStringLiteral("x")}, {single(curve.c), {}}});
-}
-
-QString KeyPointName(graph::KeyPointKind kind)
-{
-    switch (kind) {
-    case graph::KeyPointKind::Vertex:
-        //: In the graph's tooltip: the parabola's vertex, followed by its coordinates.
-        return frmGraph::tr("จุดยอด");
-    case graph::KeyPointKind::Root:
-        //: In the graph's tooltip: a root of the parabola's equation, followed by its coordinates.
-        return frmGraph::tr("รากของสมการ");
-    case graph::KeyPointKind::YIntercept:
-        //: In the graph's tooltip: where the curve crosses the y axis.
-        return frmGraph::tr("จุดตัดแกน y");
-    case graph::KeyPointKind::XIntercept:
-        //: In the graph's tooltip: where the line crosses the x axis.
-        return frmGraph::tr("จุดตัดแกน x");
-    case graph::KeyPointKind::Intersection:
-        //: In the graph's tooltip: where two drawn curves cross.
-        return frmGraph::tr("จุดตัด");
-    }
-    return {};
 }
 
 // Two decimals, without the "-0.00" of a value just below zero.
@@ -380,9 +347,7 @@ QString frmGraph::aboutCurveAt(QPointF world) const
     QString text = CurveEquation(polynomial);
     for (const graph::KeyPoint &point : points) {
         if (QLineF(point.at, world).length() <= reach) {
-            text += QLatin1Char('\n') + KeyPointName(point.kind) + QStringLiteral(" (") +
-                    UpToTwoDecimals(point.at.x()) + QStringLiteral(", ") + UpToTwoDecimals(point.at.y()) +
-                    QLatin1Char(')');
+            text += QLatin1Char('\n') + graph::KeyPointText(point);
             break;
         }
     }
