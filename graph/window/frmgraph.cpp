@@ -152,6 +152,8 @@ frmGraph::frmGraph() : Form(Design()), m_model(graph_mdl::Graph())
     //: The graph window's menu: marks the vertex, roots and crossings of every curve drawn.
     auto *keyPoints = new QAction(tr("แสดงจุดสำคัญ"), this);
     keyPoints->setCheckable(true);
+    // A window loaded again, after the clear button, keeps what the graph shows.
+    keyPoints->setChecked(m_model.keyPointsMarked());
     connect(keyPoints, &QAction::toggled, this, &frmGraph::showKeyPoints);
     addAction(keyPoints);
     m_commands.append(keyPoints);
