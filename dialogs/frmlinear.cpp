@@ -67,6 +67,12 @@ void frmLinear::Form_Load()
 {
     graph_mdl::LinearSlope = 1;
     graph_mdl::LinearIntercept = 10;
+    SketchLine();
+}
+
+void frmLinear::Form_Unload()
+{
+    graph_mdl::Graph().setTypedCurve(this, std::nullopt);
 }
 
 void frmLinear::txtc_Change()
@@ -85,11 +91,20 @@ void frmLinear::RewriteEquation()
 {
     lblCurEQ->setText(graph::EquationText(
         {{SingleToText(graph_mdl::LinearSlope), QStringLiteral("x")}, {SingleToText(graph_mdl::LinearIntercept), {}}}));
+    SketchLine();
+}
+
+void frmLinear::SketchLine()
+{
+    graph_mdl::Graph().setTypedCurve(this,
+                                     graph::Polynomial{.b = graph_mdl::LinearSlope, .c = graph_mdl::LinearIntercept});
 }
 
 void frmLinear::cmdOK_Click()
 {
     graph_mdl::PlotLinear(graph_mdl::LinearSlope, graph_mdl::LinearIntercept);
+    // The line drawn takes the sketch's place.
+    graph_mdl::Graph().setTypedCurve(this, std::nullopt);
 }
 
 void frmLinear::cmdExit_Click()

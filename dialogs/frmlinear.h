@@ -17,6 +17,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Unload() override;
 
 private:
     QLabel *const lblCurEQ;
@@ -30,4 +31,6 @@ private:
     void cmdOK_Click();
     void cmdExit_Click();
     void RewriteEquation();
+    // Shows the line the equation describes over the graph, where asked for.
+    void SketchLine();
 };

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 using namespace platform;
 
 namespace {
@@ -73,6 +75,16 @@ frmPara::frmPara()
     handle(cmdExit, &QPushButton::clicked, &frmPara::cmdExit_Click);
 }
 
+void frmPara::Form_Load()
+{
+    SketchParabola();
+}
+
+void frmPara::Form_Unload()
+{
+    graph_mdl::Graph().setTypedCurve(this, std::nullopt);
+}
+
 void frmPara::txta_Change()
 {
     RewriteEquation();
@@ -101,6 +113,17 @@ void frmPara::RewriteEquation()
     // The square is the raised "2" beside the label.
     lblCurEQ->setText(graph::EquationText(
         {{DoubleToText(a), QStringLiteral("x")}, {DoubleToText(b), QStringLiteral("x")}, {DoubleToText(c), {}}}));
+    SketchParabola();
+}
+
+// As the draw button would draw it, each coefficient a Single; nothing
+// where one is beyond a Single, which drawing would report.
+void frmPara::SketchParabola()
+{
+    const graph::Polynomial curve{static_cast<Single>(ValueOf(txta)), static_cast<Single>(ValueOf(txtb)),
+                                  static_cast<Single>(ValueOf(txtc))};
+    const bool drawable = std::isfinite(curve.a) && std::isfinite(curve.b) && std::isfinite(curve.c);
+    graph_mdl::Graph().setTypedCurve(this, drawable ? std::optional(curve) : std::nullopt);
 }
 
 void frmPara::cmdOK_Click()
@@ -109,6 +132,8 @@ void frmPara::cmdOK_Click()
     const auto b = static_cast<Single>(ValueOf(txtb));
     const auto c = static_cast<Single>(ValueOf(txtc));
     graph_mdl::PlotParabola(a, b, c);
+    // The parabola drawn takes the sketch's place.
+    graph_mdl::Graph().setTypedCurve(this, std::nullopt);
 }
 
 void frmPara::cmdExit_Click()

@@ -14,6 +14,10 @@ class frmPara : public platform::Form
 public:
     frmPara();
 
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
 private:
     QLabel *const lblCurEQ;
     QLineEdit *const txta;
@@ -28,5 +32,7 @@ private:
     void cmdOK_Click();
     void cmdExit_Click();
     void RewriteEquation();
+    // Shows the parabola the boxes describe over the graph, where asked for.
+    void SketchParabola();
     [[nodiscard]] static double ValueOf(const QLineEdit *box);
 };

@@ -179,11 +179,12 @@ private slots:
         const QPoint at(100, 120);
         QContextMenuEvent event(static_cast<QContextMenuEvent::Reason>(reason), at, graph.mapToGlobal(at));
         QApplication::sendEvent(&graph, &event);
-        QCOMPARE(entries, QStringList({QStringLiteral("คัดลอกภาพกราฟ\tCtrl+C"), QStringLiteral("บันทึกภาพกราฟ…\tCtrl+S"),
-                                       QStringLiteral("พิมพ์กราฟ…\tCtrl+P"), QStringLiteral("\t"),
-                                       QStringLiteral("เลิกทำ\tCtrl+Z"), QStringLiteral("ทำซ้ำ\tCtrl+Y"),
-                                       QStringLiteral("\t"), QStringLiteral("แสดงจุดสำคัญ\t"), QStringLiteral("\t"),
-                                       QStringLiteral("บันทึกบทเรียน…\t"), QStringLiteral("เปิดบทเรียน…\tCtrl+O")}));
+        QCOMPARE(entries,
+                 QStringList({QStringLiteral("คัดลอกภาพกราฟ\tCtrl+C"), QStringLiteral("บันทึกภาพกราฟ…\tCtrl+S"),
+                              QStringLiteral("พิมพ์กราฟ…\tCtrl+P"), QStringLiteral("\t"), QStringLiteral("เลิกทำ\tCtrl+Z"),
+                              QStringLiteral("ทำซ้ำ\tCtrl+Y"), QStringLiteral("\t"), QStringLiteral("แสดงจุดสำคัญ\t"),
+                              QStringLiteral("แสดงเส้นกราฟขณะพิมพ์\t"), QStringLiteral("\t"),
+                              QStringLiteral("บันทึกบทเรียน…\t"), QStringLiteral("เปิดบทเรียน…\tCtrl+O")}));
     }
 
     void shortcutsWorkWhileTheGraphIsActive_data()

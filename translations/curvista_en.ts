@@ -366,6 +366,11 @@ and --help it takes the options every Qt program takes, such as
         <extracomment>The graph window&apos;s menu: marks the vertex, roots and crossings of every curve drawn.</extracomment>
         <translation>Show Key Points</translation>
     </message>
+    <message>
+        <source>แสดงเส้นกราฟขณะพิมพ์</source>
+        <extracomment>The graph window&apos;s menu: sketches the curve an equation dialog describes, as its numbers are typed.</extracomment>
+        <translation>Show Curve While Typing</translation>
+    </message>
 </context>
 <context>
     <name>frmLinear</name>

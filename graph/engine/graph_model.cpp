@@ -192,6 +192,22 @@ void GraphModel::setKeyPointsMarked(bool marked)
     emit changed();
 }
 
+void GraphModel::setTypedCurve(const QObject *dialog, std::optional<Polynomial> curve)
+{
+    if (curve)
+        m_typedCurves[dialog] = *curve;
+    else if (m_typedCurves.erase(dialog) == 0)
+        return;
+    if (m_typedCurvesShown)
+        emit changed();
+}
+
+void GraphModel::setTypedCurvesShown(bool shown)
+{
+    m_typedCurvesShown = shown;
+    emit changed();
+}
+
 QImage GraphModel::picture(double devicePixelRatio) const
 {
     const bool own = devicePixelRatio == m_surface.devicePixelRatio();

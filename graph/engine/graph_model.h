@@ -2,10 +2,12 @@
 
 #include "graph/engine/axis_letters.h"
 #include "graph/engine/drawing_record.h"
+#include "graph/engine/key_points.h"
 
 #include <QObject>
 #include <QUndoStack>
 
+#include <map>
 #include <optional>
 
 namespace graph {
@@ -56,6 +58,14 @@ public:
     void setMarkColor(const QColor &color) { m_markColor = color; }
     [[nodiscard]] QColor markColor() const { return m_markColor; }
 
+    // The curves open equation dialogs describe, one per dialog, sketched
+    // over the drawing in the mark color while shown: never drawn, copied,
+    // saved, printed or undone.
+    void setTypedCurve(const QObject *dialog, std::optional<Polynomial> curve);
+    [[nodiscard]] const std::map<const QObject *, Polynomial> &typedCurves() const { return m_typedCurves; }
+    void setTypedCurvesShown(bool shown);
+    [[nodiscard]] bool typedCurvesShown() const { return m_typedCurvesShown; }
+
     // Each drawn curve and each clearing is a step; undoing one draws the
     // graph again from the record as it stood before.
     [[nodiscard]] QUndoStack &history() { return m_history; }
@@ -64,7 +74,8 @@ public:
     void show(DrawingRecord record);
 
 signals:
-    // After each routine and each step undone or redone.
+    // After each routine, each step undone or redone, and each change of
+    // what is shown over the drawing.
     void changed();
 
 private:
@@ -79,6 +90,8 @@ private:
     AxisLetters m_axisLetters;
     bool m_keyPointsMarked = false;
     QColor m_markColor;
+    std::map<const QObject *, Polynomial> m_typedCurves;
+    bool m_typedCurvesShown = false;
     QUndoStack m_history;
     // What the last clearing wiped, until the grid drawn after it completes
     // the step.

@@ -4,6 +4,7 @@
 #include "graph/engine/equation_text.h"
 #include "graph/engine/key_points.h"
 #include "graph/engine/lesson.h"
+#include "graph/engine/typed_curve.h"
 #include "graph/pictures/graph_page.h"
 #include "graph/window/graph_mdl_routines.h"
 #include "platform/forms/active_window.h"
@@ -80,6 +81,9 @@ protected:
         QPainter painter(this);
         painter.setClipRect(event->rect());
         painter.drawImage(QPointF(0, 0), m_graph.surface().image());
+        if (m_graph.typedCurvesShown())
+            for (const auto &[dialog, curve] : m_graph.typedCurves())
+                graph::PaintTypedCurve(painter, curve, m_graph.markColor());
         if (m_graph.keyPointsMarked())
             graph::PaintKeyPoints(painter, graph::KeyPointsOf(m_graph.record()), m_graph.markColor());
     }
@@ -157,6 +161,14 @@ frmGraph::frmGraph() : Form(Design()), m_model(graph_mdl::Graph())
     connect(keyPoints, &QAction::toggled, this, &frmGraph::showKeyPoints);
     addAction(keyPoints);
     m_commands.append(keyPoints);
+
+    //: The graph window's menu: sketches the curve an equation dialog describes, as its numbers are typed.
+    auto *typedCurves = new QAction(tr("แสดงเส้นกราฟขณะพิมพ์"), this);
+    typedCurves->setCheckable(true);
+    typedCurves->setChecked(m_model.typedCurvesShown());
+    connect(typedCurves, &QAction::toggled, &m_model, &graph::GraphModel::setTypedCurvesShown);
+    addAction(typedCurves);
+    m_commands.append(typedCurves);
     m_model.setMarkColor(palette().color(QPalette::Highlight));
     addSeparator();
     //: The graph window's menu: saves the equations drawn and the colours as a lesson file.
