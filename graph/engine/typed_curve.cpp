@@ -8,6 +8,7 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <cmath>
 
 namespace graph {
 
@@ -19,9 +20,12 @@ void PaintTypedCurve(QPainter &painter, const Polynomial &curve, const QColor &c
     constexpr double WorldEdge = 35.0;
     constexpr double Reach = 40.0;
     const double step = 0.5 * platform::TwipsPerPixel / CanvasPerWorld;
+    const auto samples = static_cast<int>(std::lround(2 * WorldEdge / step));
     QPolygonF line;
-    for (double x = -WorldEdge; x <= WorldEdge + step / 2; x += step)
+    for (int sample = 0; sample <= samples; ++sample) {
+        const double x = -WorldEdge + sample * step;
         line << LogicalPoint(QPointF(x, std::clamp(curve.at(x), -Reach, Reach)));
+    }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     QPen pen(color, 1.0, Qt::DashLine);

@@ -13,6 +13,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <iterator>
 
 namespace graph {
 
@@ -90,8 +91,10 @@ void PrintGraph(const GraphModel &drawing, QPainter &painter, QPagedPaintDevice 
 
     std::vector<EquationLine> lines = EquationLines(drawing.record());
     // The key points ringed on the graph, named in the ring's colour.
-    for (const KeyPoint &point : shapes.keyPoints)
-        lines.push_back({KeyPointText(point), shapes.markColor.rgb()});
+    std::transform(shapes.keyPoints.begin(), shapes.keyPoints.end(), std::back_inserter(lines),
+                   [&shapes](const KeyPoint &point) {
+                       return EquationLine{KeyPointText(point), shapes.markColor.rgb()};
+                   });
     lines.push_back({GraphPage::DateLine(date), qRgb(0, 0, 0)});
     painter.setFont(font);
     double top = side + lineHeight;
