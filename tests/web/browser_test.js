@@ -63,7 +63,9 @@ async function poll(condition, what, timeout = TIMEOUT) {
 async function differingPixels(page, actual, expected) {
   return page.evaluate(async ([a, b]) => {
     const decode = async (data) => {
-      const image = await createImageBitmap(await (await fetch('data:image/png;base64,' + data)).blob());
+      // The pixels as stored: no colour management, no gamma.
+      const image = await createImageBitmap(await (await fetch('data:image/png;base64,' + data)).blob(),
+                                            { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
       const canvas = new OffscreenCanvas(image.width, image.height);
       const context = canvas.getContext('2d');
       context.drawImage(image, 0, 0);
@@ -114,6 +116,8 @@ test('the splash, then the panel and the graph at their places, the grid as on L
   // The splash first: the graph's place is still empty when the canvas shows.
   assert(!(await sameAs(page, places.graph, 'grid.png')), 'the graph showed before the splash');
   await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid, as the Linux program draws it');
+  // The panel active, its first button focused, as on Linux.
+  await poll(() => sameAs(page, places.panel, 'panel.png'), 'the panel, as the Linux program shows it');
   // For the start-up budget's note, not a test: both include the splash.
   const seconds = (Date.now() - started) / 1000;
   process.stdout.write(`start to grid: page ${seconds.toFixed(2)} s, Linux ${places.startSeconds} s, ` +
@@ -133,6 +137,41 @@ test('a line drawn with Enter in the linear dialog, as on Linux', async ({ page,
   fs.writeFileSync(path.join(out, 'line-dialog.png'), await page.screenshot());
   await click(page, places.close);
   await poll(() => sameAs(page, places.graph, 'line.png'), 'the line, as the Linux program draws it');
+});
+
+test('a parabola drawn from the parabola dialog, as on Linux', async ({ page, url }) => {
+  await page.goto(url);
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
+  const before = await shot(page, places.parabola);
+  await click(page, places.parabolaButton);
+  await poll(() => changed(page, places.parabola, before), 'the parabola dialog');
+  // a, b and c in the boxes' tab order, as the Linux program was given them.
+  for (const [index, value] of places.parabolaValues.entries()) {
+    await page.keyboard.press('Control+a');
+    await page.keyboard.type(value);
+    await page.keyboard.press(index + 1 < places.parabolaValues.length ? 'Tab' : 'Enter');
+  }
+  await poll(async () => !(await sameAs(page, places.graph, 'grid.png')), 'the parabola');
+  await click(page, places.parabolaClose);
+  await poll(() => sameAs(page, places.graph, 'parabola.png'), 'the parabola, as the Linux program draws it');
+});
+
+test('the colour dialog is modal and its Cancel closes it', async ({ page, url }) => {
+  await page.goto(url);
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
+  const linear = await shot(page, places.linear);
+  await click(page, places.option);
+  await poll(() => sameAs(page, places.colours, 'colours.png'), 'the colour dialog, as the Linux program shows it');
+  // While it is open the panel takes no clicks: had this one opened the linear
+  // dialog, it would show once the colour dialog has gone, as events come in order.
+  await click(page, places.linearButton);
+  await click(page, places.cancel);
+  await poll(async () => !(await sameAs(page, places.colours, 'colours.png')), 'the colour dialog to close');
+  await page.mouse.move(0, 767);
+  assert(!(await changed(page, places.linear, linear)), 'the panel took a click while the colour dialog was open');
+  // Closed, it blocks nothing: the panel opens the linear dialog again.
+  await click(page, places.linearButton);
+  await poll(() => changed(page, places.linear, linear), 'the linear dialog after the colour dialog');
 });
 
 test('a runtime error shows its message and the program goes on', async ({ page, url }) => {
