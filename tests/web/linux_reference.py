@@ -5,6 +5,7 @@ the graph window's client area as the screen shows it after start-up
 (grid.png) and the control panel (panel.png), after the linear dialog's Enter drew its line (line.png) and, in a
 second run, after the parabola dialog drew PARABOLA (parabola.png), each with
 its dialog closed again; the colour dialog's client area (colours.png); where
+the message a number too large for the slope brings shows; where
 the windows and the controls the browser test presses are (places.json); and
 how long the grid took to show (startSeconds).
 
@@ -36,6 +37,8 @@ PARABOLA = ["-0.5", "1.5", "3"]
 OPTION_MENU = "Option"
 COLOURS = "Option"
 CANCEL = "ยกเลิก"
+OVERFLOW = "1E999"
+MESSAGE = "Curvista"
 BLACK = (0, 0, 0)
 FONT_SETTINGS = """<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
@@ -135,6 +138,18 @@ def main(executable, out):
             places["cancel"] = extents(cancel)
             program.click(cancel)
             wait_for(lambda: COLOURS not in program.windows(), "the colour dialog to close")
+
+            # A number too large for the slope: the box's lost focus reports it.
+            program.click(program.control(PANEL, LINEAR_BUTTON, "push button"))
+            program.window(LINEAR)
+            program.key("ctrl+a")
+            program.type(OVERFLOW)
+            program.key("Tab")
+            program.window(MESSAGE)
+            # Its icon, where the page's message, centred too, also shows.
+            places["message"] = client(program, MESSAGE)
+            program.key("Return")
+            wait_for(lambda: MESSAGE not in program.windows(), "the message to close")
         finally:
             program.stop()
 
@@ -151,6 +166,7 @@ def main(executable, out):
         finally:
             program.stop()
     places["parabolaValues"] = PARABOLA
+    places["overflow"] = OVERFLOW
     with open(os.path.join(out, "places.json"), "w", encoding="utf-8") as file:
         json.dump(places, file, indent=1)
 
