@@ -7,4 +7,6 @@ add_link_options(-fexceptions)
 # is changed where Qt makes it.
 get_target_property(qt_link_options Qt6::Platform INTERFACE_LINK_OPTIONS)
 list(TRANSFORM qt_link_options REPLACE "DISABLE_EXCEPTION_CATCHING=1" "DISABLE_EXCEPTION_CATCHING=0")
+# Its -Os would also override the program's own size option.
+list(REMOVE_ITEM qt_link_options -Os)
 set_target_properties(Qt6::Platform PROPERTIES INTERFACE_LINK_OPTIONS "${qt_link_options}")
