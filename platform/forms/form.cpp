@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -34,6 +35,9 @@ struct Registry
 {
     std::map<std::type_index, Form *> forms;
     bool ended = false;
+#ifdef Q_OS_WASM
+    QPointer<Form> broughtForward;
+#endif
 };
 
 Registry &TheRegistry()
@@ -219,6 +223,9 @@ void Form::bringForward()
         return;
     raise();
     activateWindow();
+#ifdef Q_OS_WASM
+    TheRegistry().broughtForward = this;
+#endif
 }
 
 void Form::SetFocus()
@@ -369,6 +376,17 @@ void Unload(Form &form)
     for (QTimer *timer : form.findChildren<QTimer *>())
         timer->stop();
     emit form.unloaded();
+#ifdef Q_OS_WASM
+    // The browser's window system activates its topmost window when one is
+    // destroyed, even one that was not active; the window the user last
+    // brought forward stays active, as on the desktops.
+    const QPointer<Form> active = TheRegistry().broughtForward;
+    if (active && active != &form)
+        QObject::connect(&form, &QObject::destroyed, active, [active] {
+            if (QWindow *window = active->windowHandle(); window && active->isVisible())
+                window->requestActivate();
+        });
+#endif
     // Deferred: the unloading handler may belong to this very window.
     form.deleteLater();
 }
