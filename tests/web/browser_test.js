@@ -59,19 +59,23 @@ async function poll(condition, what, timeout = TIMEOUT) {
   throw new Error(`timed out waiting for ${what}`);
 }
 
+// Installed in every page: decodes a PNG given in base64 to its pixels as
+// stored, with no colour management and no gamma.
+function installPngDecoder() {
+  window.decodePng = async (data) => {
+    const image = await createImageBitmap(await (await fetch('data:image/png;base64,' + data)).blob(),
+                                          { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
+    const canvas = new OffscreenCanvas(image.width, image.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    return context.getImageData(0, 0, image.width, image.height);
+  };
+}
+
 // Pixels are compared inside the page: it decodes PNG itself.
 async function differingPixels(page, actual, expected) {
   return page.evaluate(async ([a, b]) => {
-    const decode = async (data) => {
-      // The pixels as stored: no colour management, no gamma.
-      const image = await createImageBitmap(await (await fetch('data:image/png;base64,' + data)).blob(),
-                                            { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
-      const canvas = new OffscreenCanvas(image.width, image.height);
-      const context = canvas.getContext('2d');
-      context.drawImage(image, 0, 0);
-      return context.getImageData(0, 0, image.width, image.height);
-    };
-    const [x, y] = [await decode(a), await decode(b)];
+    const [x, y] = [await window.decodePng(a), await window.decodePng(b)];
     if (x.width !== y.width || x.height !== y.height)
       return x.width * x.height + y.width * y.height;
     let count = 0;
@@ -88,15 +92,7 @@ async function differingPixels(page, actual, expected) {
 async function find(page, expected) {
   const screen = await page.screenshot({ animations: 'disabled' });
   return page.evaluate(async ([a, b]) => {
-    const decode = async (data) => {
-      const image = await createImageBitmap(await (await fetch('data:image/png;base64,' + data)).blob(),
-                                            { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
-      const canvas = new OffscreenCanvas(image.width, image.height);
-      const context = canvas.getContext('2d');
-      context.drawImage(image, 0, 0);
-      return context.getImageData(0, 0, image.width, image.height);
-    };
-    const [x, y] = [await decode(a), await decode(b)];
+    const [x, y] = [await window.decodePng(a), await window.decodePng(b)];
     const at = (image, px, py) => (py * image.width + px) * 4;
     for (let top = 0; top + y.height <= x.height; ++top) {
       for (let left = 0; left + y.width <= x.width; ++left) {
@@ -293,6 +289,7 @@ async function main() {
       acceptDownloads: true,
     });
     const page = context.pages()[0] || await context.newPage();
+    await page.addInitScript(installPngDecoder);
     const console = [];
     page.on('console', (message) => console.push(message.text()));
     page.on('pageerror', (error) => console.push(String(error)));
