@@ -90,6 +90,26 @@ private slots:
         QCOMPARE(DoubleToText(value), dbl);
     }
 
+    void fixedText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("whole, no point") << 40.0 << 2 << "40";
+        QTest::newRow("trailing zero dropped") << 1.5 << 2 << "1.5";
+        QTest::newRow("rounded") << 233.3333 << 2 << "233.33";
+        QTest::newRow("zeros before the point kept") << 100.004 << 2 << "100";
+        QTest::newRow("negative") << -2.26 << 1 << "-2.3";
+        QTest::newRow("rounds to zero, no sign") << -0.001 << 2 << "0";
+    }
+    void fixedText()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, text);
+        QCOMPARE(FixedText(value, decimals), text);
+    }
+
     void singleBeyondRangeNarrowsToInfinity()
     {
         QCOMPARE(SingleToText(static_cast<Single>(Val(u"1e39"))), QStringLiteral("Infinity"));

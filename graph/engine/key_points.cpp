@@ -2,6 +2,7 @@
 
 #include "graph/engine/mapping.h"
 #include "platform/core/twips.h"
+#include "platform/core/values.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -44,15 +45,10 @@ public:
     }
 };
 
-// Up to two decimals, without trailing zeros.
+// Up to two decimals, rounded half away from zero.
 QString UpToTwoDecimals(double value)
 {
-    QString text = QString::number(std::round(value * 100.0) / 100.0 + 0.0, 'f', 2);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+    return platform::FixedText(std::round(value * 100.0) / 100.0, 2);
 }
 
 bool InsideGrid(QPointF point)

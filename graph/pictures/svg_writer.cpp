@@ -1,5 +1,7 @@
 #include "svg_writer.h"
 
+#include "platform/core/values.h"
+
 #include <QFontMetricsF>
 #include <QIODevice>
 #include <QXmlStreamWriter>
@@ -11,12 +13,7 @@ namespace {
 // Hundredths of a pixel are finer than any tolerance of the shapes.
 QString Number(double value)
 {
-    QString text = QString::number(value, 'f', 2);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+    return platform::FixedText(value, 2);
 }
 
 QString Point(QPointF point)

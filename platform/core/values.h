@@ -46,4 +46,8 @@ double Val(QStringView text);
 QString SingleToText(Single value);
 QString DoubleToText(double value);
 
+// Plain decimal to at most that many decimals, without trailing zeros, and
+// zero without a sign.
+QString FixedText(double value, int decimals);
+
 } // namespace platform
