@@ -8,9 +8,8 @@
 const assert = require('assert');
 const fs = require('fs');
 const http = require('http');
-const os = require('os');
 const path = require('path');
-const { chromium } = require('playwright-core');
+const { launchFresh } = require('./chromium');
 
 const [site, reference, out] = process.argv.slice(2).map((p) => path.resolve(p));
 const places = JSON.parse(fs.readFileSync(path.join(reference, 'places.json'), 'utf8'));
@@ -277,17 +276,7 @@ async function main() {
     if (only && !name.includes(only))
       continue;
     // Each test starts afresh, as a first visit.
-    const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'curvista-chromium-'));
-    const context = await chromium.launchPersistentContext(profile, {
-      executablePath: process.env.CURVISTA_CHROMIUM || '/usr/bin/chromium',
-      headless: true,
-      args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-             '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-      viewport: { width: 1024, height: 768 },
-      deviceScaleFactor: 1,
-      locale: 'th-TH',
-      acceptDownloads: true,
-    });
+    const { context, close } = await launchFresh({ viewport: { width: 1024, height: 768 }, acceptDownloads: true });
     const page = context.pages()[0] || await context.newPage();
     await page.addInitScript(installPngDecoder);
     const console = [];
@@ -304,8 +293,7 @@ async function main() {
       await page.screenshot({ path: path.join(out, `failed-${tests.findIndex((t) => t.name === name)}.png`) })
         .catch(() => {});
     } finally {
-      await context.close();
-      fs.rmSync(profile, { recursive: true, force: true });
+      await close();
     }
   }
   server.close();

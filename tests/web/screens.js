@@ -4,9 +4,8 @@
 //   NODE_PATH=build/wasm/tests/web/node_modules node tests/web/screens.js URL OUT
 'use strict';
 const fs = require('fs');
-const os = require('os');
 const path = require('path');
-const { chromium } = require('playwright-core');
+const { launchFresh } = require('./chromium');
 
 const [url, out] = process.argv.slice(2);
 const screens = [
@@ -18,16 +17,7 @@ const screens = [
 (async () => {
   fs.mkdirSync(out, { recursive: true });
   for (const screen of screens) {
-    const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'curvista-chromium-'));
-    const context = await chromium.launchPersistentContext(profile, {
-      executablePath: process.env.CURVISTA_CHROMIUM || '/usr/bin/chromium',
-      headless: true,
-      args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-             '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-      locale: 'th-TH',
-      deviceScaleFactor: 1,
-      ...screen,
-    });
+    const { context, close } = await launchFresh(screen);
     const page = context.pages()[0] || await context.newPage();
     await page.goto(url);
     await page.waitForSelector('#qtcanvas', { state: 'visible', timeout: 60000 });
@@ -37,8 +27,7 @@ const screens = [
     process.stdout.write(`${screen.name}: viewport ${screen.viewport.width}x${screen.viewport.height}, ` +
                          `page ${size[0]}x${size[1]}, scale ${scale}\n`);
     await page.screenshot({ path: path.join(out, `${screen.name}.png`) });
-    await context.close();
-    fs.rmSync(profile, { recursive: true, force: true });
+    await close();
   }
 })().catch((error) => {
   console.error(error);
