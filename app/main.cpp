@@ -4,6 +4,7 @@
 #include "app/translations.h"
 #include "app/version.h"
 #include "platform/core/bundled_fonts.h"
+#include "platform/core/fonts.h"
 #include "platform/forms/command_line_answer.h"
 #include "platform/forms/error_message.h"
 #include "platform/forms/form.h"
@@ -39,6 +40,10 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     platform::RegisterBundledFonts();
+#ifdef Q_OS_WASM
+    // A page has no system font for menus and messages: the design's stands in.
+    QApplication::setFont(platform::DesignFont());
+#endif
     translations.install();
     QApplication::setOrganizationName(QString::fromLatin1(version::CompanyName));
     QApplication::setApplicationName(QString::fromLatin1(version::ApplicationName));

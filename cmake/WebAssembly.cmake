@@ -10,3 +10,12 @@ list(TRANSFORM qt_link_options REPLACE "DISABLE_EXCEPTION_CATCHING=1" "DISABLE_E
 # Its -Os would also override the program's own size option.
 list(REMOVE_ITEM qt_link_options -Os)
 set_target_properties(Qt6::Platform PROPERTIES INTERFACE_LINK_OPTIONS "${qt_link_options}")
+# Qt's browser platform carries fonts of its own (Vera, DejaVu Sans and Sans
+# Mono: a quarter of the download's data); the program carries the faces it
+# draws with, and makes its design's face the page's default.
+if(TARGET Qt6::QWasmIntegrationPlugin_resources_1)
+  get_target_property(configurations Qt6::QWasmIntegrationPlugin_resources_1 IMPORTED_CONFIGURATIONS)
+  foreach(configuration IN LISTS configurations)
+    set_target_properties(Qt6::QWasmIntegrationPlugin_resources_1 PROPERTIES IMPORTED_OBJECTS_${configuration} "")
+  endforeach()
+endif()
