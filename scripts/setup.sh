@@ -45,7 +45,7 @@ windows_packages=(
 web_packages=(
   "${run_packages[@]}"
   qt6-base-dev-tools dpkg-dev patch
-  emscripten nodejs brotli gzip chromium
+  emscripten nodejs brotli gzip chromium fonttools
   imagemagick x11-utils python3 python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus dbus-daemon
 )
 
