@@ -10,6 +10,9 @@
 #include <QTest>
 
 #include <functional>
+#include <map>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 // Records runtime-error reports instead of showing them, while in scope.
@@ -63,18 +66,38 @@ inline QString PlainFileIn(const QTemporaryDir &dir)
 }
 
 // Runs a test class headless unless a platform was chosen, in an application
-// of the given class, with the fonts the program would load beside it.
+// of the given class, with the fonts the program would load beside it where
+// the application can draw.
+template <typename Application, typename TestClass> int RunTestIn(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Application application(argc, argv);
+    if constexpr (std::is_base_of_v<QGuiApplication, Application>)
+        platform::RegisterBundledFonts();
+    TestClass test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#ifdef CURVISTA_TESTS_IN_ONE
+// Several test classes in one program, where every link is long (the
+// browser build): each class registers itself, and the program's first
+// argument names the one to run.
+using TestRunner = int (*)(int argc, char *argv[]);
+inline std::map<std::string, TestRunner> &RegisteredTests()
+{
+    static std::map<std::string, TestRunner> tests;
+    return tests;
+}
+#define CURVISTA_TEST_MAIN_IN(Application, TestClass)                                                                  \
+    [[maybe_unused]] static const bool TestClass##Registered =                                                         \
+        RegisteredTests().emplace(#TestClass, &RunTestIn<Application, TestClass>).second;
+#else
 #define CURVISTA_TEST_MAIN_IN(Application, TestClass)                                                                  \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
-        Application application(argc, argv);                                                                           \
-        platform::RegisterBundledFonts();                                                                              \
-        TestClass test;                                                                                                \
-        return QTest::qExec(&test, argc, argv);                                                                        \
+        return RunTestIn<Application, TestClass>(argc, argv);                                                          \
     }
+#endif
 
-// For what draws without widgets: images, fonts, SVG and printing need a
-// QGuiApplication and nothing more.
 #define CURVISTA_GUI_TEST_MAIN(TestClass) CURVISTA_TEST_MAIN_IN(QGuiApplication, TestClass)

@@ -152,5 +152,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestValues)
+CURVISTA_TEST_MAIN_IN(QCoreApplication, TestValues)
 #include "test_values.moc"
