@@ -10,6 +10,18 @@ list(TRANSFORM qt_link_options REPLACE "DISABLE_EXCEPTION_CATCHING=1" "DISABLE_E
 # Its -Os would also override the program's own size option.
 list(REMOVE_ITEM qt_link_options -Os)
 set_target_properties(Qt6::Platform PROPERTIES INTERFACE_LINK_OPTIONS "${qt_link_options}")
+# The Thai faces the program draws with travel inside a browser build's
+# program, in the folder the program registers its bundled fonts from: a page
+# has no system fonts.
+function(curvista_embed_thai_fonts target)
+  foreach(font Loma.ttf Loma-Bold.ttf)
+    set(file /usr/share/fonts/truetype/tlwg/${font})
+    if(NOT EXISTS ${file})
+      message(FATAL_ERROR "${file} is missing: install fonts-thai-tlwg")
+    endif()
+    target_link_options(${target} PRIVATE "SHELL:--embed-file ${file}@/fonts/${font}")
+  endforeach()
+endfunction()
 # Qt's browser platform carries fonts of its own (Vera, DejaVu Sans and Sans
 # Mono: a quarter of the download's data); the program carries the faces it
 # draws with, and makes its design's face the page's default.
