@@ -100,4 +100,6 @@ inline std::map<std::string, TestRunner> &RegisteredTests()
     }
 #endif
 
+// For what draws without widgets: images, fonts, SVG and printing need a
+// QGuiApplication and nothing more.
 #define CURVISTA_GUI_TEST_MAIN(TestClass) CURVISTA_TEST_MAIN_IN(QGuiApplication, TestClass)

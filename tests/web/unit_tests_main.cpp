@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
 {
     const auto test = argc > 1 ? RegisteredTests().find(argv[1]) : RegisteredTests().end();
     if (test == RegisteredTests().end()) {
-        std::fputs("usage: unit_tests TEST [ARGUMENTS]; the tests are:\n", stderr);
+        std::fputs("usage: web_unit_tests TEST [ARGUMENTS]; the tests are:\n", stderr);
         for (const auto &[name, run] : RegisteredTests())
             std::fprintf(stderr, "  %s\n", name.c_str());
         return 2;
