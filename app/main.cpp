@@ -8,6 +8,7 @@
 #include "platform/forms/command_line_answer.h"
 #include "platform/forms/error_message.h"
 #include "platform/forms/form.h"
+#include "platform/forms/page.h"
 
 #include <QApplication>
 
@@ -54,6 +55,10 @@ int main(int argc, char *argv[])
     platform::SetErrorSink(platform::ShowErrorMessage);
 
     graph_mdl::Main();
+    // The page keeps the site for offline use only once the program is up, so
+    // that the first visit does not download the program twice as it starts.
+    QObject::connect(&platform::Instance<frmMain>(), &platform::Form::unloaded,
+                     [] { platform::TellPage("curvistaStarted"); });
     if (const auto lesson = LessonToOpen(arguments)) {
         // On the first graph: the splash's tick shows it, then unloads the splash.
         QObject::connect(&platform::Instance<frmMain>(), &platform::Form::unloaded, [path = *lesson] {

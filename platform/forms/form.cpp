@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "form_accessible.h"
+#include "page.h"
 #include "system_colors.h"
 
 #include <QAction>
@@ -21,11 +22,6 @@
 
 #include <algorithm>
 #include <map>
-#ifdef Q_OS_WASM
-#include <emscripten/val.h>
-
-#include <string>
-#endif
 
 namespace platform {
 
@@ -398,13 +394,9 @@ void End()
     for (const auto &[type, form] : registry.forms)
         form->hide();
     QCoreApplication::exit(0);
-#ifdef Q_OS_WASM
     // A page has no process to end: the page says the program has ended and
     // offers to start it again.
-    const emscripten::val ended = emscripten::val::global("curvistaEnded");
-    if (ended.typeOf().as<std::string>() == "function")
-        ended();
-#endif
+    TellPage("curvistaEnded");
 }
 
 void ResetForms()

@@ -256,7 +256,14 @@ test('a saved SVG arrives as a download', async ({ page, url }) => {
 
 test('the page works offline after the first visit', async ({ page, url }) => {
   await page.goto(url);
+  // While the program starts, the worker would compete with it in storing
+  // the site: it comes once the panel and graph are up.
+  await page.waitForSelector('#qtcanvas', { state: 'visible', timeout: TIMEOUT });
+  assert(await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found === undefined)),
+         'the service worker came while the program was starting');
   await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
+  await poll(() => page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found !== undefined)),
+             'the service worker');
   await page.evaluate(() => navigator.serviceWorker.ready);
   await poll(() => page.evaluate(() => caches.keys().then(async (names) => {
     for (const name of names) {
