@@ -254,6 +254,16 @@ test('a saved SVG arrives as a download', async ({ page, url }) => {
   assert(svg.includes('<svg'), 'the download is no SVG');
 });
 
+test('Exit ends the program with a page that starts it again', async ({ page, url }) => {
+  await page.goto(url);
+  await poll(() => sameAs(page, places.panel, 'panel.png'), 'the panel, active');
+  await page.keyboard.press('Alt+x');
+  await page.waitForSelector('#again', { state: 'visible', timeout: TIMEOUT });
+  assert(await page.isHidden('#qtcanvas'), 'the program\'s windows stay after Exit');
+  await page.click('#again');
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid, started again');
+});
+
 test('the page works offline after the first visit', async ({ page, url }) => {
   await page.goto(url);
   // While the program starts, the worker would compete with it in storing
