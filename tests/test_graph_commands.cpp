@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QToolTip>
 
@@ -37,6 +38,7 @@ struct DialogAnswers
     QString pdfPath;                             // empty: cancelled
     int saveAsked = 0;
     int printAsked = 0;
+    int loopsWhenAsked = 0;        // event loops running when a file was asked for
     std::optional<QString> lesson; // nothing: cancelled
 };
 
@@ -48,6 +50,7 @@ public:
     std::optional<graph::SaveTarget> chooseSaveTarget(QWidget *) override
     {
         ++m_answers.saveAsked;
+        m_answers.loopsWhenAsked = QThread::currentThread()->loopLevel();
         return m_answers.saveTarget;
     }
 
@@ -185,6 +188,46 @@ private slots:
                               QStringLiteral("ทำซ้ำ\tCtrl+Y"), QStringLiteral("\t"), QStringLiteral("แสดงจุดสำคัญ\t"),
                               QStringLiteral("แสดงเส้นกราฟขณะพิมพ์\t"), QStringLiteral("\t"),
                               QStringLiteral("บันทึกบทเรียน…\t"), QStringLiteral("เปิดบทเรียน…\tCtrl+O")}));
+    }
+
+    // An entry chosen from the menu acts once, after the menu has closed: a
+    // dialog it opens never waits inside the menu.
+    void aMenuEntryActsOnceTheMenuHasClosed_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("onAfterwards"); // a command checked, or enabled, by the entry's act
+        QTest::newRow("save asks for a file") << QStringLiteral("บันทึกภาพกราฟ…") << QString();
+        QTest::newRow("key points are marked") << QStringLiteral("แสดงจุดสำคัญ") << QStringLiteral("แสดงจุดสำคัญ");
+        QTest::newRow("undo takes a curve back") << QStringLiteral("เลิกทำ") << QStringLiteral("ทำซ้ำ");
+    }
+    void aMenuEntryActsOnceTheMenuHasClosed()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, onAfterwards);
+        frmGraph &graph = DrawnGraph();
+        QTimer choose;
+        connect(&choose, &QTimer::timeout, this, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            const QList<QAction *> entries = menu->actions();
+            menu->setActiveAction(
+                *std::find_if(entries.begin(), entries.end(), [&](QAction *a) { return a->text() == entry; }));
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        choose.start(10);
+        const QPoint at(100, 120);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, graph.mapToGlobal(at));
+        QApplication::sendEvent(&graph, &event);
+        if (onAfterwards.isEmpty()) {
+            QCOMPARE(m_answers.saveAsked, 1);
+            QCOMPARE(m_answers.loopsWhenAsked, QThread::currentThread()->loopLevel());
+        } else {
+            const QList<QAction *> actions = graph.actions();
+            const QAction *on =
+                *std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == onAfterwards; });
+            QVERIFY(on->isCheckable() ? on->isChecked() : on->isEnabled());
+        }
     }
 
     void shortcutsWorkWhileTheGraphIsActive_data()

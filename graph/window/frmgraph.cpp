@@ -22,6 +22,7 @@
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QToolTip>
 #include <QWindow>
@@ -373,9 +374,33 @@ void frmGraph::showKeyPoints(bool shown)
     m_model.setKeyPointsMarked(shown);
 }
 
+// The command chosen from a menu of the commands' likenesses, or none. The
+// command then runs once the menu has closed: in a browser, a dialog it opens
+// could not wait inside the menu's own wait.
+static QPointer<QAction> ChooseCommand(QWidget *parent, const QList<QAction *> &commands, const QPoint &at)
+{
+    QMenu menu(parent);
+    QPointer<QAction> chosen;
+    for (QAction *command : commands) {
+        if (command->isSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction *entry = menu.addAction(command->text());
+        // Shown, not bound: the command's own shortcut stays the one that acts.
+        entry->setShortcut(command->shortcut());
+        entry->setShortcutContext(Qt::WidgetShortcut);
+        entry->setEnabled(command->isEnabled());
+        entry->setCheckable(command->isCheckable());
+        entry->setChecked(command->isChecked());
+        QObject::connect(entry, &QAction::triggered, [&chosen, command] { chosen = command; });
+    }
+    menu.exec(at);
+    return chosen;
+}
+
 void frmGraph::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu menu(this);
-    menu.addActions(m_commands);
-    menu.exec(event->globalPos());
+    if (const QPointer<QAction> command = ChooseCommand(this, m_commands, event->globalPos()))
+        command->trigger();
 }
