@@ -107,7 +107,8 @@ def draw(program, button, dialog, keys, close_name, out, picture):
 
 def main(executable, out):
     os.makedirs(out, exist_ok=True)
-    fonts = os.path.join(out, "fonts.conf")
+    # Whole: fontconfig looks for a relative name in its own folder.
+    fonts = os.path.abspath(os.path.join(out, "fonts.conf"))
     with open(fonts, "w", encoding="utf-8") as settings:
         settings.write(FONT_SETTINGS)
     env = {"FONTCONFIG_FILE": fonts}
