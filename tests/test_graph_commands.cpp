@@ -66,7 +66,11 @@ public:
     }
 
     std::optional<QString> chooseLessonToSave(QWidget *) override { return m_answers.lesson; }
-    std::optional<QString> chooseLessonToOpen(QWidget *) override { return m_answers.lesson; }
+    void chooseLessonToOpen(QWidget *, std::function<void(const QString &)> open) override
+    {
+        if (m_answers.lesson)
+            open(*m_answers.lesson);
+    }
 
 private:
     DialogAnswers &m_answers;

@@ -156,17 +156,39 @@ public:
         dialog.setDefaultSuffix(QLatin1String(LessonSuffix));
         //: The file name the dialog that saves a lesson proposes.
         dialog.selectFile(tr("บทเรียน.curvista"));
+#ifdef Q_OS_WASM
+        // Written to the page's memory alone, the lesson would be lost.
+        const std::optional<QString> name = Chosen(dialog);
+        return name ? std::optional(DownloadLater(*name)) : std::nullopt;
+#else
         return Chosen(dialog);
+#endif
     }
 
-    std::optional<QString> chooseLessonToOpen(QWidget *parent) override
+    void chooseLessonToOpen(QWidget *parent, std::function<void(const QString &path)> open) override
     {
+#ifdef Q_OS_WASM
+        // The visitor's files are read through the browser's own dialog.
+        Q_UNUSED(parent);
+        QFileDialog::getOpenFileContent(
+            LessonFilter(), [open = std::move(open)](const QString &name, const QByteArray &content) {
+                if (name.isEmpty())
+                    return;
+                const QString path = QDir(QDir::tempPath()).filePath(QFileInfo(name).fileName());
+                QFile file(path);
+                if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush())
+                    open(path);
+                file.remove();
+            });
+#else
         //: Title of the dialog that asks for a lesson file to open.
         QFileDialog dialog(parent, tr("เปิดบทเรียน"));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setNameFilter(LessonFilter());
-        return Chosen(dialog);
+        if (const std::optional<QString> path = Chosen(dialog))
+            open(*path);
+#endif
     }
 
 private:

@@ -4,6 +4,7 @@
 
 #include "platform/core/factory.h"
 
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -22,9 +23,11 @@ public:
     virtual std::optional<SaveTarget> chooseSaveTarget(QWidget *parent) = 0;
     // Sets the printer up; false when the user cancels.
     virtual bool choosePrinter(QPrinter &printer, QWidget *parent) = 0;
-    // A lesson file to write, or to read; nothing when the user cancels.
+    // A lesson file to write; nothing when the user cancels.
     virtual std::optional<QString> chooseLessonToSave(QWidget *parent) = 0;
-    virtual std::optional<QString> chooseLessonToOpen(QWidget *parent) = 0;
+    // Hands open a lesson file to read, unless the user cancels. A browser's
+    // dialog does not wait: there, open runs once the file has come.
+    virtual void chooseLessonToOpen(QWidget *parent, std::function<void(const QString &path)> open) = 0;
 };
 
 using ExportDialogsFactory = platform::Factory<ExportDialogs>;

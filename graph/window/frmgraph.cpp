@@ -197,10 +197,12 @@ void frmGraph::saveLesson()
 
 void frmGraph::openLesson()
 {
-    const std::optional<QString> path =
-        OverActiveWindow([](QWidget *owner) { return graph::CreateExportDialogs()->chooseLessonToOpen(owner); });
-    if (path)
-        graph_mdl::OpenLesson(*path);
+    OverActiveWindow([](QWidget *owner) {
+        graph::CreateExportDialogs()->chooseLessonToOpen(owner, [](const QString &path) {
+            // Also when the file comes after the command has returned.
+            RunHandler([&path] { graph_mdl::OpenLesson(path); });
+        });
+    });
 }
 
 // The first local file of the drop, if it is a lesson.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QWidget>
 
 namespace platform {
@@ -12,12 +13,13 @@ namespace platform {
 template <class ShowModal> auto OverActiveWindow(ShowModal &&showModal)
 {
     const QPointer<QWidget> owner = QApplication::activeWindow();
-    auto result = showModal(owner.data());
-    if (owner && owner->isVisible()) {
-        owner->raise();
-        owner->activateWindow();
-    }
-    return result;
+    const auto giveBack = qScopeGuard([&owner] {
+        if (owner && owner->isVisible()) {
+            owner->raise();
+            owner->activateWindow();
+        }
+    });
+    return showModal(owner.data());
 }
 
 } // namespace platform

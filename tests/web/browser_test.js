@@ -254,6 +254,52 @@ test('a saved SVG arrives as a download', async ({ page, url }) => {
   assert(svg.includes('<svg'), 'the download is no SVG');
 });
 
+// The graph's menu, opened with the right button, with its entry that many
+// places up from the bottom chosen: from none, the menu wraps to its last.
+async function chooseFromTheGraphsMenu(page, upFromTheBottom) {
+  const screen = [0, 0, 1024, 768];
+  const before = await shot(page, screen);
+  const [x, y, width, height] = places.graph;
+  await page.mouse.click(x + Math.floor(width / 2), y + Math.floor(height / 2), { button: 'right' });
+  await poll(() => changed(page, screen, before), 'the graph\'s menu');
+  for (let step = 0; step <= upFromTheBottom; ++step)
+    await page.keyboard.press('ArrowUp');
+  await page.keyboard.press('Enter');
+}
+
+test('a lesson saves as a download and opens again from the visitor\'s files', async ({ page, url }) => {
+  await page.goto(url);
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
+  const before = await shot(page, places.linear);
+  await click(page, places.linearButton);
+  await poll(() => changed(page, places.linear, before), 'the linear dialog');
+  await page.keyboard.press('Enter');
+  await click(page, places.close);
+  await poll(() => sameAs(page, places.graph, 'line.png'), 'the line');
+
+  // The save dialog proposes the lesson's name: Enter takes it, once the
+  // dialog has come.
+  let download = null;
+  page.waitForEvent('download', { timeout: TIMEOUT }).then((arrived) => { download = arrived; }, () => {});
+  await chooseFromTheGraphsMenu(page, 1);
+  await poll(async () => {
+    if (!download)
+      await page.keyboard.press('Enter');
+    return download;
+  }, 'the lesson as a download');
+  assert(download.suggestedFilename().endsWith('.curvista'), `the download is ${download.suggestedFilename()}`);
+  const file = path.join(out, 'lesson.curvista');
+  await download.saveAs(file);
+
+  // Nothing is kept between visits: the lesson comes back from the file.
+  await page.reload();
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid, on the next visit');
+  const chooser = page.waitForEvent('filechooser', { timeout: TIMEOUT });
+  await chooseFromTheGraphsMenu(page, 0);
+  await (await chooser).setFiles(file);
+  await poll(() => sameAs(page, places.graph, 'line.png'), 'the line, from the lesson');
+});
+
 test('Exit ends the program with a page that starts it again', async ({ page, url }) => {
   await page.goto(url);
   await poll(() => sameAs(page, places.panel, 'panel.png'), 'the panel, active');
