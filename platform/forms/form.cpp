@@ -192,8 +192,16 @@ void Form::Show(int modal)
     }
     if (isVisible())
         throw RuntimeError(ErrorCode::FormAlreadyDisplayed);
+#ifdef Q_OS_WASM
+    // A page cannot wait inside a wait: a colour chooser or message the modal
+    // form opens would hang it. So the form only blocks the other windows.
+    setWindowModality(Qt::ApplicationModal);
+    setVisible(true);
+    bringForward();
+#else
     // Unloading hides the form, which ends the loop.
     exec();
+#endif
 }
 
 void Form::setVisible(bool visible)

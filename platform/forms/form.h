@@ -43,7 +43,9 @@ public:
     explicit Form(const FormDesign &design);
     ~Form() override;
 
-    // Modeless: shows and returns. vbModal: returns once the form is unloaded.
+    // Modeless: shows and returns. vbModal: returns once the form is unloaded;
+    // in a browser, it blocks the other windows and returns at once, so the
+    // caller does nothing after it.
     void Show(int modal = 0);
     void SetFocus();
     [[nodiscard]] WindowState windowStateValue() const;

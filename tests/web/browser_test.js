@@ -208,6 +208,25 @@ test('the colour dialog is modal and its Cancel closes it', async ({ page, url }
   await poll(() => changed(page, places.linear, linear), 'the linear dialog after the colour dialog');
 });
 
+test('a colour box opens the colour chooser inside the modal colour dialog', async ({ page, url }) => {
+  await page.goto(url);
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
+  const linear = await shot(page, places.linear);
+  await click(page, places.option);
+  const colours = await poll(() => find(page, 'colours.png'), 'the colour dialog');
+  // The background's box, the last in the frame.
+  const [x, y] = [colours[0] - places.colours[0], colours[1] - places.colours[1]];
+  const box = places.colourBoxes[places.colourBoxes.length - 1];
+  await click(page, [box[0] + x, box[1] + y, box[2], box[3]]);
+  await poll(async () => !(await sameAs(page, colours, 'colours.png')), 'the colour chooser');
+  await page.keyboard.press('Escape');
+  await poll(() => sameAs(page, colours, 'colours.png'), 'the colour dialog again, the chooser gone');
+  await click(page, [places.cancel[0] + x, places.cancel[1] + y, places.cancel[2], places.cancel[3]]);
+  await poll(async () => !(await sameAs(page, colours, 'colours.png')), 'the colour dialog to close');
+  await click(page, places.linearButton);
+  await poll(() => changed(page, places.linear, linear), 'the linear dialog, the program going on');
+});
+
 test('a runtime error shows its message and the program goes on', async ({ page, url }) => {
   await page.goto(url);
   await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');

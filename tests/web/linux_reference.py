@@ -37,6 +37,7 @@ PARABOLA = ["-0.5", "1.5", "3"]
 OPTION_MENU = "Option"
 COLOURS = "Option"
 CANCEL = "ยกเลิก"
+COLOUR_BOXES = ["สีแกน x , y", "สีเส้นกริด", "สีเส้นกราฟ", "สีพื้นหลัง"]
 OVERFLOW = "1E999"
 MESSAGE = "Curvista"
 BLACK = (0, 0, 0)
@@ -137,6 +138,7 @@ def main(executable, out):
             save_client(program, COLOURS, os.path.join(out, "colours.png"))
             cancel = program.control(COLOURS, CANCEL, "push button")
             places["cancel"] = extents(cancel)
+            places["colourBoxes"] = [extents(program.control(COLOURS, box, "push button")) for box in COLOUR_BOXES]
             program.click(cancel)
             wait_for(lambda: COLOURS not in program.windows(), "the colour dialog to close")
 
