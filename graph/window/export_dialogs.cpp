@@ -93,12 +93,18 @@ private:
 };
 
 #ifdef Q_OS_WASM
+// Where a file of that name lives in the page's own memory.
+QString InPageMemory(const QString &name)
+{
+    return QDir(QDir::tempPath()).filePath(QFileInfo(name).fileName());
+}
+
 // A page cannot write the visitor's files: the graph is written to the page's
 // own memory, then handed to the browser as a download once the caller has
 // finished writing it (the caller writes before the event loop runs again).
 QString DownloadLater(const QString &name)
 {
-    const QString path = QDir(QDir::tempPath()).filePath(QFileInfo(name).fileName());
+    const QString path = InPageMemory(name);
     QTimer::singleShot(0, [path] {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly))
@@ -174,7 +180,7 @@ public:
             LessonFilter(), [open = std::move(open)](const QString &name, const QByteArray &content) {
                 if (name.isEmpty())
                     return;
-                const QString path = QDir(QDir::tempPath()).filePath(QFileInfo(name).fileName());
+                const QString path = InPageMemory(name);
                 QFile file(path);
                 if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush())
                     open(path);

@@ -183,25 +183,23 @@ QAction *Form::menuItem(const char *name) const
 
 void Form::Show(int modal)
 {
+    if (modal == vbModal) {
+        if (isVisible())
+            throw RuntimeError(ErrorCode::FormAlreadyDisplayed);
+#ifdef Q_OS_WASM
+        // A page cannot wait inside a wait: a colour chooser or message the
+        // modal form opens would hang it. So the form only blocks the others.
+        setWindowModality(Qt::ApplicationModal);
+#else
+        // Unloading hides the form, which ends the loop.
+        exec();
+        return;
+#endif
+    }
     // setVisible, not show(): show() makes a window full screen where the
     // platform says windows show so (the browser), and forms keep their places.
-    if (modal != vbModal) {
-        setVisible(true);
-        bringForward();
-        return;
-    }
-    if (isVisible())
-        throw RuntimeError(ErrorCode::FormAlreadyDisplayed);
-#ifdef Q_OS_WASM
-    // A page cannot wait inside a wait: a colour chooser or message the modal
-    // form opens would hang it. So the form only blocks the other windows.
-    setWindowModality(Qt::ApplicationModal);
     setVisible(true);
     bringForward();
-#else
-    // Unloading hides the form, which ends the loop.
-    exec();
-#endif
 }
 
 void Form::setVisible(bool visible)
