@@ -76,6 +76,14 @@ private:
     DialogAnswers &m_answers;
 };
 
+// The action of that text among the widget's, or null.
+QAction *ActionNamed(const QWidget &widget, const QString &text)
+{
+    const QList<QAction *> actions = widget.actions();
+    const auto found = std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == text; });
+    return found == actions.end() ? nullptr : *found;
+}
+
 // The graph window, shown and active, with the grid, a red parabola and a line.
 frmGraph &DrawnGraph()
 {
@@ -214,9 +222,7 @@ private slots:
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             if (!menu)
                 return;
-            const QList<QAction *> entries = menu->actions();
-            menu->setActiveAction(
-                *std::find_if(entries.begin(), entries.end(), [&](QAction *a) { return a->text() == entry; }));
+            menu->setActiveAction(ActionNamed(*menu, entry));
             QTest::keyClick(menu, Qt::Key_Return);
         });
         choose.start(10);
@@ -227,10 +233,8 @@ private slots:
             QCOMPARE(m_answers.saveAsked, 1);
             QCOMPARE(m_answers.loopsWhenAsked, QThread::currentThread()->loopLevel());
         } else {
-            const QList<QAction *> actions = graph.actions();
-            const QAction *on =
-                *std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == onAfterwards; });
-            QVERIFY(on->isCheckable() ? on->isChecked() : on->isEnabled());
+            const QAction *on = ActionNamed(graph, onAfterwards);
+            QVERIFY(on && (on->isCheckable() ? on->isChecked() : on->isEnabled()));
         }
     }
 
@@ -511,12 +515,9 @@ private slots:
     {
         frmGraph &graph = DrawnGraph();
         const QImage drawn = graph.surface().image();
-        const auto item = [&graph](const QString &text) {
-            const QList<QAction *> actions = graph.actions();
-            return *std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == text; });
-        };
-        QAction *undo = item(QStringLiteral("เลิกทำ"));
-        QAction *redo = item(QStringLiteral("ทำซ้ำ"));
+        QAction *undo = ActionNamed(graph, QStringLiteral("เลิกทำ"));
+        QAction *redo = ActionNamed(graph, QStringLiteral("ทำซ้ำ"));
+        QVERIFY(undo && redo);
         QVERIFY(undo->isEnabled() && !redo->isEnabled());
         QTest::keyClick(&graph, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(&graph, Qt::Key_Z, Qt::ControlModifier);
@@ -569,10 +570,9 @@ private slots:
         const QImage drawn = graph.surface().image();
         const QTemporaryDir dir;
         m_answers.lesson = dir.filePath(QStringLiteral("บทเรียน.curvista"));
-        const QList<QAction *> actions = graph.actions();
-        (*std::find_if(actions.begin(), actions.end(), [](QAction *a) {
-            return a->text() == QStringLiteral("บันทึกบทเรียน…");
-        }))->trigger();
+        QAction *save = ActionNamed(graph, QStringLiteral("บันทึกบทเรียน…"));
+        QVERIFY(save);
+        save->trigger();
         QVERIFY(QFile::exists(*m_answers.lesson));
 
         StartProgram();

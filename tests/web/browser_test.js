@@ -124,8 +124,17 @@ async function sameAs(page, rect, referenceFile) {
   return (await differingPixels(page, await shot(page, rect), expected)) === 0;
 }
 
-async function click(page, [x, y, width, height]) {
-  await page.mouse.click(x + Math.floor(width / 2), y + Math.floor(height / 2));
+async function click(page, [x, y, width, height], options = {}) {
+  await page.mouse.click(x + Math.floor(width / 2), y + Math.floor(height / 2), options);
+}
+
+// The page started, its grid shown, and the linear dialog opened from the panel.
+async function openTheLinearDialog(page, url) {
+  await page.goto(url);
+  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
+  const before = await shot(page, places.linear);
+  await click(page, places.linearButton);
+  await poll(() => changed(page, places.linear, before), 'the linear dialog');
 }
 
 async function changed(page, rect, before) {
@@ -160,11 +169,7 @@ test('the panel and the graph at their places, the grid as on Linux', async ({ p
 });
 
 test('a line drawn with Enter in the linear dialog, as on Linux', async ({ page, url }) => {
-  await page.goto(url);
-  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
-  const before = await shot(page, places.linear);
-  await click(page, places.linearButton);
-  await poll(() => changed(page, places.linear, before), 'the linear dialog');
+  await openTheLinearDialog(page, url);
   await page.keyboard.press('Enter');
   const drawn = await shot(page, places.linear);
   await poll(() => changed(page, places.linear, drawn), 'the line');
@@ -228,11 +233,7 @@ test('a colour box opens the colour chooser inside the modal colour dialog', asy
 });
 
 test('a runtime error shows its message and the program goes on', async ({ page, url }) => {
-  await page.goto(url);
-  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
-  const before = await shot(page, places.linear);
-  await click(page, places.linearButton);
-  await poll(() => changed(page, places.linear, before), 'the linear dialog');
+  await openTheLinearDialog(page, url);
   // A slope too large: leaving the box reports it.
   // The message box is the platform's own, lettered in its own font: where
   // the Linux program shows its icon, only the message can change the screen.
@@ -278,8 +279,7 @@ test('a saved SVG arrives as a download', async ({ page, url }) => {
 async function chooseFromTheGraphsMenu(page, upFromTheBottom) {
   const screen = [0, 0, 1024, 768];
   const before = await shot(page, screen);
-  const [x, y, width, height] = places.graph;
-  await page.mouse.click(x + Math.floor(width / 2), y + Math.floor(height / 2), { button: 'right' });
+  await click(page, places.graph, { button: 'right' });
   await poll(() => changed(page, screen, before), 'the graph\'s menu');
   for (let step = 0; step <= upFromTheBottom; ++step)
     await page.keyboard.press('ArrowUp');
@@ -287,11 +287,7 @@ async function chooseFromTheGraphsMenu(page, upFromTheBottom) {
 }
 
 test('a lesson saves as a download and opens again from the visitor\'s files', async ({ page, url }) => {
-  await page.goto(url);
-  await poll(() => sameAs(page, places.graph, 'grid.png'), 'the grid');
-  const before = await shot(page, places.linear);
-  await click(page, places.linearButton);
-  await poll(() => changed(page, places.linear, before), 'the linear dialog');
+  await openTheLinearDialog(page, url);
   await page.keyboard.press('Enter');
   await click(page, places.close);
   await poll(() => sameAs(page, places.graph, 'line.png'), 'the line');
